@@ -1,0 +1,183 @@
+#include "reportreader.h"
+
+#include <QBuffer>
+#include <QFile>
+
+namespace {
+
+constexpr qint64 ChunkSize = 64 * 1024;
+
+// Length of the leading part of [data, data+size) that ends on a whole UTF-8
+// sequence, so that a sequence cut by the chunk boundary is checked whole with
+// the next chunk.
+qsizetype completeUtf8Prefix(const char *data, qsizetype size)
+{
+    qsizetype i = size;
+    int back = 0;
+    while (i > 0 && back < 4) {
+        const auto c = static_cast<unsigned char>(data[i - 1]);
+        if (c < 0x80)
+            return size;
+        if (c >= 0xC0) {
+            const int need = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+            return (size - (i - 1)) >= need ? size : i - 1;
+        }
+        --i;
+        ++back;
+    }
+    return size;
+}
+
+bool hasNonAscii(const char *data, qsizetype size)
+{
+    for (qsizetype i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(data[i]) >= 0x80)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+ReportReader::ReportReader() = default;
+ReportReader::~ReportReader() = default;
+
+ReportReader::Encoding ReportReader::detectEncoding(QIODevice &device)
+{
+    bool nonAscii = false;
+    QByteArray carry;
+    QByteArray chunk;
+    while (true) {
+        chunk = carry + device.read(ChunkSize);
+        const bool last = device.atEnd();
+        if (chunk.isEmpty())
+            break;
+        const qsizetype whole = last ? chunk.size() : completeUtf8Prefix(chunk.constData(), chunk.size());
+        const QByteArrayView view(chunk.constData(), whole);
+        if (!nonAscii)
+            nonAscii = hasNonAscii(view.data(), view.size());
+        if (nonAscii && !view.isValidUtf8())
+            return Encoding::Windows1252;
+        if (last)
+            break;
+        carry = chunk.mid(whole);
+    }
+    return nonAscii ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
+bool ReportReader::open(const QString &path)
+{
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return close(), false;
+    return start(std::move(file));
+}
+
+bool ReportReader::openBytes(const QByteArray &bytes)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    return start(std::move(buffer));
+}
+
+bool ReportReader::start(std::unique_ptr<QIODevice> device)
+{
+    close();
+    m_encoding = detectEncoding(*device);
+    if (!device->seek(0))
+        return false;
+    if (m_encoding == Encoding::Utf8) {
+        m_decoder = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        // Drop the byte-order mark here rather than keep it as U+FEFF at the
+        // start of the first line.
+        if (device->peek(3) == QByteArrayView("\xEF\xBB\xBF"))
+            device->read(3);
+    } else {
+        m_decoder = QStringDecoder("windows-1252");
+        if (!m_decoder.isValid())
+            m_decoder = QStringDecoder(QStringDecoder::Latin1);
+    }
+    m_device = std::move(device);
+    m_deviceDone = false;
+    return true;
+}
+
+void ReportReader::close()
+{
+    m_device.reset();
+    m_buffer.clear();
+    m_pos = 0;
+    m_scanned = 0;
+    m_deviceDone = true;
+}
+
+bool ReportReader::isOpen() const
+{
+    return m_device != nullptr;
+}
+
+bool ReportReader::fill()
+{
+    if (m_deviceDone || !m_device)
+        return false;
+    const QByteArray bytes = m_device->read(ChunkSize);
+    if (bytes.isEmpty() || m_device->atEnd())
+        m_deviceDone = true;
+    if (bytes.isEmpty())
+        return false;
+    // Keep the buffer from growing with lines already handed out.
+    if (m_pos > 0 && m_pos >= m_buffer.size() / 2) {
+        m_buffer.remove(0, m_pos);
+        m_scanned -= m_pos;
+        m_pos = 0;
+    }
+    m_buffer += m_decoder(bytes);
+    return true;
+}
+
+bool ReportReader::readLine(QString &line)
+{
+    if (!m_device)
+        return false;
+    while (true) {
+        const qsizetype size = m_buffer.size();
+        qsizetype i = qMax(m_scanned, m_pos);
+        while (i < size && m_buffer.at(i) != u'\n' && m_buffer.at(i) != u'\r')
+            ++i;
+        if (i == size) {
+            m_scanned = size;
+            if (fill())
+                continue;
+            if (m_pos >= m_buffer.size())
+                return false;
+            line = m_buffer.mid(m_pos);
+            m_pos = m_scanned = m_buffer.size();
+            return true;
+        }
+        // A CR that ends the decoded text may be the first half of a CR LF
+        // cut by the chunk boundary: look at the next chunk first.
+        if (m_buffer.at(i) == u'\r' && i + 1 == size) {
+            m_scanned = i;
+            if (fill())
+                continue;
+        }
+        qsizetype next = i + 1;
+        if (m_buffer.at(i) == u'\r' && next < m_buffer.size() && m_buffer.at(next) == u'\n')
+            ++next;
+        line = m_buffer.mid(m_pos, i - m_pos);
+        m_pos = m_scanned = next;
+        return true;
+    }
+}
+
+bool ReportReader::atEnd()
+{
+    if (!m_device)
+        return true;
+    while (m_pos >= m_buffer.size()) {
+        if (!fill())
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringDecoder>
+
+#include <memory>
+
+class QIODevice;
+
+// Reads a match report one line at a time, the way every part of the program
+// reads reports. The simulator writes Windows-1252; a file that is valid UTF-8
+// and holds at least one non-ASCII byte was re-saved by an editor and is read
+// as UTF-8 (a byte-order mark is dropped). Lines may end in CR LF, LF or a
+// lone CR; a line is its text without the end, and a final line end does not
+// start another, empty line.
+class ReportReader
+{
+public:
+    enum class Encoding { Windows1252, Utf8 };
+
+    ReportReader();
+    ~ReportReader();
+    ReportReader(const ReportReader &) = delete;
+    ReportReader &operator=(const ReportReader &) = delete;
+
+    bool open(const QString &path);
+    // Reads from memory, as a file holding these bytes would be read.
+    bool openBytes(const QByteArray &bytes);
+    void close();
+    bool isOpen() const;
+
+    // The next line; false when there is none left (or no file is open).
+    bool readLine(QString &line);
+    // True when no further line can be read.
+    bool atEnd();
+
+    Encoding encoding() const { return m_encoding; }
+
+    // Decides the encoding of a whole file by its bytes.
+    static Encoding detectEncoding(QIODevice &device);
+
+private:
+    bool start(std::unique_ptr<QIODevice> device);
+    bool fill();
+
+    std::unique_ptr<QIODevice> m_device;
+    QStringDecoder m_decoder;
+    Encoding m_encoding = Encoding::Windows1252;
+    QString m_buffer;       // decoded text not yet returned
+    qsizetype m_pos = 0;    // start of the next line in m_buffer
+    qsizetype m_scanned = 0; // how far m_buffer was searched for a line end
+    bool m_deviceDone = true;
+};

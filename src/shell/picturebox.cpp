@@ -1,0 +1,105 @@
+#include "picturebox.h"
+
+#include <QEvent>
+#include <QFontInfo>
+#include <QImageReader>
+#include <QPainter>
+
+namespace {
+// Enough for any line the area can show at its width; longer lines are cut so a
+// report with a huge line costs no memory here.
+constexpr qsizetype MaxKeptLineLength = 1024;
+}
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    update();
+}
+
+void PictureBox::setForeColor(const QColor &color)
+{
+    m_foreColor = color;
+    update();
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+bool PictureBox::loadPicture(const QString &path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    setPicture(QPixmap::fromImage(image));
+    return true;
+}
+
+int PictureBox::lineStep() const
+{
+    // Rows follow one em apart, as with the classic console font the layout was
+    // drawn for; that keeps 21 statistics rows above the page buttons.
+    return qMax(1, QFontInfo(font()).pixelSize());
+}
+
+void PictureBox::print(const QString &line)
+{
+    // Only lines that start inside the area can ever be seen; the rest are
+    // counted but not kept.
+    if ((m_textLines * lineStep()) < height())
+        m_lines.append(line.left(MaxKeptLineLength));
+    ++m_textLines;
+    updateAccessibleText();
+    update();
+}
+
+void PictureBox::cls()
+{
+    m_lines.clear();
+    m_textLines = 0;
+    updateAccessibleText();
+    update();
+}
+
+QString PictureBox::text() const
+{
+    return m_lines.join(u'\n');
+}
+
+void PictureBox::updateAccessibleText()
+{
+    setAccessibleDescription(text());
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_backColor);
+    if (!m_picture.isNull())
+        painter.drawPixmap(0, 0, m_picture);
+    if (m_lines.isEmpty())
+        return;
+    painter.setFont(font());
+    painter.setPen(m_foreColor);
+    const int step = lineStep();
+    const int ascent = painter.fontMetrics().ascent();
+    for (int i = 0; i < m_lines.size(); ++i)
+        painter.drawText(0, i * step + ascent, m_lines.at(i));
+}
+
+void PictureBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        update();
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QStringList>
+#include <QWidget>
+
+// A display area that paints a background colour, an optional picture at its
+// natural size from the top-left corner, and lines of text printed one after
+// another from a text position, in its own font and colour. Child widgets
+// (transparent labels, lists) sit on top of it.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor &color);
+    QColor foreColor() const { return m_foreColor; }
+    void setForeColor(const QColor &color);
+
+    QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+    // Loads a picture file; on failure the current picture stays.
+    bool loadPicture(const QString &path);
+
+    // Prints one line at the text position and moves the position to the next line.
+    void print(const QString &line = QString());
+    // Erases the printed text and puts the text position back to the top left;
+    // the picture stays.
+    void cls();
+
+    // The printed lines joined by newlines, empty lines included: what a person
+    // sees in the area.
+    QString text() const;
+    int lineStep() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void updateAccessibleText();
+
+    QColor m_backColor = Qt::black;
+    QColor m_foreColor = Qt::white;
+    QPixmap m_picture;
+    QStringList m_lines;
+    int m_textLines = 0;  // text position, in lines from the top
+};
