@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// The program's drawings are SVG files compiled in; these render them at the
+// size they are shown, sharp on high-DPI screens too.
+namespace Artwork {
+
+QPixmap pixmap(const QString &resource, const QSize &size, qreal devicePixelRatio = 1.0);
+// An icon with renderings for the given sizes (and their double for high DPI).
+QIcon icon(const QString &resource, std::initializer_list<int> sizes);
+
+} // namespace Artwork

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QDialog;
+
+// A long-lived dialog component: it holds the values of its file-open, colour
+// and font dialogs between uses (the narration font and the background colour
+// are the user's appearance settings) and shows each dialog modally on demand.
+// A dialog closed without a choice leaves every value as it was.
+class CommonDialog : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CommonDialog(QObject *parent = nullptr);
+
+    QString FileName;
+    QString DialogTitle;
+    // "label|pattern|label|pattern..."
+    QString Filter;
+    int FilterIndex = 1;
+    qint32 Color = 0;  // 0x00BBGGRR
+    QString FontName;
+    float FontSize = 8.25f;
+    bool FontBold = false;
+    bool FontItalic = false;
+    bool FontStrikethru = false;
+    bool FontUnderline = false;
+    int Flags = 0;
+
+    void ShowOpen();
+    void ShowColor();
+    void ShowFont();
+
+    // The folder the next file-open dialog starts in: where the last file was chosen.
+    QString lastFolder() const { return m_lastFolder; }
+
+signals:
+    // Emitted with each dialog just before it runs, so it can be scripted.
+    void aboutToShow(QDialog *dialog);
+
+private:
+    QWidget *window() const;
+
+    QString m_lastFolder;
+};
+
+// "Documentos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*" as Qt name
+// filters. "*.*" matches every file, also those without a dot, and patterns
+// match in either letter case.
+QStringList nameFiltersFromFilter(const QString &filter);
