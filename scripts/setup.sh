@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tezmaro needs to build, run and test, then
+# configures the build. Usage: scripts/setup.sh [build-dir]
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
+          libgl-dev fonts-dejavu-core xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Install them as root, then run this again:"
+        echo "  apt-get update && apt-get install -y ${missing[*]}"
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+fi
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -1,0 +1,679 @@
+#include "form1.h"
+
+#include "about/form3.h"
+#include "artwork.h"
+#include "classiclook.h"
+#include "commondialog.h"
+#include "framebox.h"
+#include "picturebox.h"
+#include "playback/tick.h"
+#include "report/crests.h"
+#include "report/header.h"
+#include "report/lineups.h"
+#include "report/reportreader.h"
+#include "settings/settingsfile.h"
+#include "stats/form2.h"
+#include "toolbar.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
+
+using ClassicLook::color;
+using ClassicLook::font;
+using ClassicLook::rect;
+
+namespace {
+
+constexpr quint32 DarkGreen = 0x00004000;
+constexpr qint32 DefaultGrey = 0x007E7E7E;
+constexpr qint32 White = 0x00FFFFFF;
+
+// Buttons 2 to 4 are addressed by position, as the playback states name them.
+constexpr int StartButton = 2;
+constexpr int PauseButton = 3;
+constexpr int StatisticsButton = 4;
+
+const QString StartTip = QStringLiteral("Comenzar Partida");
+const QString ContinueTip = QStringLiteral("Continuar Partida");
+
+void setColours(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Base, background);
+        palette.setColor(QPalette::Button, background);
+        widget->setAutoFillBackground(true);
+    }
+    if (text.isValid()) {
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::Text, text);
+    }
+    widget->setPalette(palette);
+}
+
+QPixmap loadPicture(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    QImageReader reader(path);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
+
+Form1::Form1(const QString &programDir, QWidget *parent)
+    : QMainWindow(parent)
+    , m_programDir(programDir)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tezmaro 1.1"));
+    setWindowIcon(Artwork::icon(QStringLiteral(":/tezmaro.svg"), {16, 32, 48}));
+    createMenus();
+    createElements();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createMenus()
+{
+    QMenu *archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    archivo->setObjectName(QStringLiteral("Archivo3"));
+    QAction *abrir = archivo->addAction(QStringLiteral("Abrir Encuentro"));
+    abrir->setObjectName(QStringLiteral("Abrir_Encuentro"));
+    abrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(abrir, &QAction::triggered, this, &Form1::Abrir_Encuentro_Click);
+    archivo->addSeparator()->setObjectName(QStringLiteral("A"));
+    QAction *salir = archivo->addAction(QStringLiteral("Salir"));
+    salir->setObjectName(QStringLiteral("Salir"));
+    salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(salir, &QAction::triggered, this, &Form1::Salir_Click);
+
+    QMenu *opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
+    opciones->setObjectName(QStringLiteral("Opciones"));
+    QMenu *colour = opciones->addMenu(QStringLiteral("Cambiar Color"));
+    colour->setObjectName(QStringLiteral("CFondo"));
+    QAction *predeterminado = colour->addAction(QStringLiteral("Predeterminado"));
+    predeterminado->setObjectName(QStringLiteral("Predeterminado"));
+    connect(predeterminado, &QAction::triggered, this, &Form1::Predeterminado_Click);
+    QAction *escoger = colour->addAction(QStringLiteral("Escoger"));
+    escoger->setObjectName(QStringLiteral("Escoger"));
+    connect(escoger, &QAction::triggered, this, &Form1::Escoger_Click);
+    QMenu *letter = opciones->addMenu(QStringLiteral("Cambiar Letra"));
+    letter->setObjectName(QStringLiteral("Tipo_de_Letra"));
+    QAction *predeterminado2 = letter->addAction(QStringLiteral("Predeterminado"));
+    predeterminado2->setObjectName(QStringLiteral("Predeterminado2"));
+    connect(predeterminado2, &QAction::triggered, this, &Form1::Predeterminado2_Click);
+    QAction *escoger2 = letter->addAction(QStringLiteral("Escoger"));
+    escoger2->setObjectName(QStringLiteral("Escoger2"));
+    connect(escoger2, &QAction::triggered, this, &Form1::Escoger2_Click);
+    QAction *fondo = opciones->addAction(QStringLiteral("Imagen de Fondo"));
+    fondo->setObjectName(QStringLiteral("Fondo_Aplicacion"));
+    connect(fondo, &QAction::triggered, this, &Form1::Fondo_Aplicacion_Click);
+
+    QAction *acerca = menuBar()->addAction(QStringLiteral("A&cerca"));
+    acerca->setObjectName(QStringLiteral("Acerca"));
+    connect(acerca, &QAction::triggered, this, &Form1::Acerca_Click);
+}
+
+QLabel *Form1::createLabel(QWidget *container, const QString &name, const QString &caption, const QRect &geometry,
+                           quint32 foreColor, const QFont &labelFont, bool centred)
+{
+    auto *label = new QLabel(caption, container);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(labelFont);
+    label->setWordWrap(true);
+    label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    // No background of its own: the picture or colour behind shows through.
+    label->setAutoFillBackground(false);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    setColours(label, QColor(), color(foreColor));
+    return label;
+}
+
+QListWidget *Form1::createList(const QString &name, const QRect &geometry)
+{
+    auto *list = new QListWidget(Cuadro_Principal);
+    list->setObjectName(name);
+    list->setGeometry(geometry);
+    list->setFont(font(QStringLiteral("Lucida Console"), 9));
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    setColours(list, color(0x004F760E), color(0x00FFFFFF));
+    list->hide();
+    return list;
+}
+
+QLabel *Form1::createImage(const QString &name, const QRect &geometry)
+{
+    auto *image = new QLabel(Cuadro_Principal);
+    image->setObjectName(name);
+    image->setGeometry(geometry);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image->setAttribute(Qt::WA_TranslucentBackground);
+    image->hide();
+    return image;
+}
+
+void Form1::createElements()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form1_Client"));
+    client->setFixedSize(rect(0, 0, 10140, 7620).size());
+    setColours(client, color(DarkGreen), QColor());
+    setCentralWidget(client);
+
+    Frame2 = new FrameBox(client);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(rect(1920, -140, 8295, 615));
+    Frame2->setBackColor(color(DarkGreen));
+    Frame2->setForeColor(color(0x80000008));
+    const int optionLefts[] = {2880, 2520, 2160, 1800, 1440};
+    QRadioButton **options[] = {&Option5, &Option4, &Option3, &Option2, &Option1};
+    for (int i = 0; i < 5; ++i) {
+        auto *option = new QRadioButton(Frame2);
+        option->setObjectName(QStringLiteral("Option%1").arg(5 - i));
+        option->setGeometry(rect(optionLefts[i], 240, 255, 255));
+        option->setAccessibleName(QStringLiteral("Velocidad %1").arg(5 - i));
+        option->setToolTip(QStringLiteral("Velocidad %1").arg(5 - i));
+        setColours(option, color(0x00C0C0C0), QColor());
+        *options[i] = option;
+    }
+    Option1->setChecked(true);
+    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+    connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
+    connect(Option4, &QRadioButton::clicked, this, &Form1::Option4_Click);
+    connect(Option5, &QRadioButton::clicked, this, &Form1::Option5_Click);
+    Label8 = createLabel(Frame2, QStringLiteral("Label8"), QStringLiteral("Velocidad >>"), rect(195, 240, 1215, 255),
+                         0x00E0E0E0, font(QStringLiteral("Tahoma"), 8.25, true), false);
+    Label8->setWordWrap(false);
+
+    createToolbar();
+    Toolbar1->setParent(client);
+    Toolbar1->setGeometry(rect(0, 0, 10140, 420));
+    // The speed selector lies in front of the toolbar's right part.
+    Frame2->raise();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    Archivo = new CommonDialog(this);
+    Archivo->setObjectName(QStringLiteral("Archivo"));
+    // The narration font until the user picks one: the default narration look.
+    Archivo->FontName = QStringLiteral("Lucida Console");
+    Archivo->FontSize = 12.0f;
+    Archivo->FontBold = true;
+    Archivo->Color = White;
+
+    Cuadro_Principal = new PictureBox(client);
+    Cuadro_Principal->setObjectName(QStringLiteral("Cuadro_Principal"));
+    Cuadro_Principal->setGeometry(rect(120, 480, 9915, 7095));
+    Cuadro_Principal->setBackColor(color(DarkGreen));
+    Cuadro_Principal->setForeColor(color(0x00FFFFFF));
+    Cuadro_Principal->setFont(font(QStringLiteral("Lucida Console"), 9.75, true));
+
+    Archivo2 = new CommonDialog(Cuadro_Principal);
+    Archivo2->setObjectName(QStringLiteral("Archivo2"));
+    Archivo2->Color = qint32(DarkGreen);
+
+    ImageList1 = new ImageList(Cuadro_Principal);
+    ImageList1->setObjectName(QStringLiteral("ImageList1"));
+    for (const char *image : {"abrir", "comenzar", "pausar", "salir", "estadisticas"})
+        ImageList1->add(Artwork::icon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(image)), {16}));
+    // The toolbar was made before its images existed; give them now.
+    const int buttonImages[] = {1, 2, 3, 5, 0, 4};
+    for (int position = 1; position <= 6; ++position) {
+        if (buttonImages[position - 1])
+            Toolbar1->button(position)->setIcon(ImageList1->image(buttonImages[position - 1]));
+    }
+
+    List1 = createList(QStringLiteral("List1"), rect(120, 2880, 4695, 1500));
+    List2 = createList(QStringLiteral("List2"), rect(5055, 2880, 4680, 1500));
+    List3 = createList(QStringLiteral("List3"), rect(120, 4680, 4680, 1500));
+    List4 = createList(QStringLiteral("List4"), rect(5040, 4680, 4695, 1500));
+
+    Frame1 = new FrameBox(Cuadro_Principal);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(rect(4440, 120, 975, 855));
+    Frame1->setTitle(QStringLiteral("Tiempo"));
+    Frame1->setFont(font(QStringLiteral("Lucida Console"), 9));
+    Frame1->setBackColor(color(DarkGreen));
+    Frame1->setForeColor(color(0x00C0C0C0));
+    Frame1->hide();
+    Label1 = createLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("0"), rect(120, 240, 735, 495), 0x00E0E0E0,
+                         font(QStringLiteral("System"), 19.5, true), true);
+
+    Image4 = createImage(QStringLiteral("Image4"), rect(7080, 3600, 1815, 2145));
+    Image4->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_visita.svg"), QSize(121, 143)));
+    Image3 = createImage(QStringLiteral("Image3"), rect(360, 3600, 1815, 2145));
+    Image3->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_local.svg"), QSize(121, 143)));
+
+    const QFont tahoma9 = font(QStringLiteral("Tahoma"), 9, true);
+    Label10 = createLabel(Cuadro_Principal, QStringLiteral("Label10"), QString(), rect(3360, 1800, 3255, 375),
+                          0x00FFFFFF, tahoma9, true);
+    Label10->hide();
+    Label9 = createLabel(Cuadro_Principal, QStringLiteral("Label9"), QStringLiteral("ESTADIO:"),
+                         rect(3960, 1560, 1935, 255), 0x00C0E0FF, tahoma9, true);
+    Label9->hide();
+    Texto_Narracion = createLabel(Cuadro_Principal, QStringLiteral("Texto_Narracion"), QString(),
+                                  rect(120, 6240, 9615, 735), 0x00FFFFFF,
+                                  font(QStringLiteral("Lucida Console"), 20.25, true), true);
+    Image2 = createImage(QStringLiteral("Image2"), rect(7200, 0, 1815, 2145));
+    Image2->setScaledContents(true);
+    Image1 = createImage(QStringLiteral("Image1"), rect(960, 0, 1815, 2250));
+    const QFont heading = font(QStringLiteral("Lucida Console"), 8.25, true);
+    Label6 = createLabel(Cuadro_Principal, QStringLiteral("Label6"), QStringLiteral("Amonestaciones y Sustituciones"),
+                         rect(2640, 2700, 4575, 255), 0x0000FFFF, heading, true);
+    Label6->hide();
+    Label7 = createLabel(Cuadro_Principal, QStringLiteral("Label7"), QStringLiteral("Goles"),
+                         rect(4155, 4500, 1575, 255), 0x0080C0FF, heading, true);
+    Label7->hide();
+    const QFont courier = font(QStringLiteral("Courier"), 12, true);
+    const QFont score = font(QStringLiteral("System"), 29.25, true);
+    Label5 = createLabel(Cuadro_Principal, QStringLiteral("Label5"), QString(), rect(6480, 2280, 3345, 480),
+                         0x00FFFFFF, courier, true);
+    Label5->hide();
+    Label2 = createLabel(Cuadro_Principal, QStringLiteral("Label2"), QStringLiteral("0"), rect(3000, 840, 975, 1095),
+                         0x00FFFFFF, score, true);
+    Label2->hide();
+    Label3 = createLabel(Cuadro_Principal, QStringLiteral("Label3"), QStringLiteral("0"), rect(6000, 840, 975, 1095),
+                         0x00FFFFFF, score, true);
+    Label3->hide();
+    Label4 = createLabel(Cuadro_Principal, QStringLiteral("Label4"), QString(), rect(120, 2280, 3345, 480),
+                         0x00FFFFFF, courier, true);
+    Label4->hide();
+
+    // Later elements of the table lie above earlier ones, and the labels must
+    // show over the crests and lists they overlap.
+    for (QWidget *w : {static_cast<QWidget *>(Image2), static_cast<QWidget *>(Image1), static_cast<QWidget *>(Label6),
+                       static_cast<QWidget *>(Label7), static_cast<QWidget *>(Label5), static_cast<QWidget *>(Label2),
+                       static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4)})
+        w->raise();
+}
+
+void Form1::createToolbar()
+{
+    Toolbar1 = new Toolbar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->addButton(QStringLiteral("A"), QIcon(), QStringLiteral("Abrir Encuentro"));
+    Toolbar1->addButton(QStringLiteral("B"), QIcon(), StartTip)->setEnabled(false);
+    Toolbar1->addButton(QStringLiteral("C"), QIcon(), QStringLiteral("Pausar Partida"))->setEnabled(false);
+    Toolbar1->addButton(QStringLiteral("D"), QIcon(), QStringLiteral("Ver Estadisticas"))->setEnabled(false);
+    Toolbar1->addSeparator();
+    Toolbar1->addButton(QStringLiteral("E"), QIcon(), QStringLiteral("Salir"));
+    connect(Toolbar1, &Toolbar::ButtonClick, this, &Form1::Toolbar1_ButtonClick);
+}
+
+void Form1::Form_Load()
+{
+    Intervalo = 1;
+    LEER_OPCIONES();
+}
+
+QList<QWidget *> Form1::matchElements() const
+{
+    return {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label9, Label10,
+            List1,  List2,  List3,  List4,  Image1, Image2, Frame1};
+}
+
+// Opening a match
+
+void Form1::Abrir_Encuentro_Click()
+{
+    openCommand();
+}
+
+void Form1::openCommand()
+{
+    ABRIR();
+    // No start without a report open for playback.
+    if (!Archivo->FileName.isEmpty() && !Toolbar1->button(PauseButton)->isEnabled()
+        && !Toolbar1->button(StatisticsButton)->isEnabled() && reportOpen())
+        Toolbar1->button(StartButton)->setEnabled(true);
+}
+
+void Form1::ABRIR()
+{
+    const QString previous = Archivo->FileName;
+    Archivo->FileName.clear();
+    Archivo->DialogTitle = QStringLiteral("Buscar Encuentro");
+    Archivo->Filter = QStringLiteral("Documentos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*");
+    Archivo->FilterIndex = 1;
+    Archivo->ShowOpen();
+    if (Archivo->FileName.isEmpty()) {
+        Archivo->FileName = previous;
+        return;
+    }
+    const QString chosen = Archivo->FileName;
+    // The report that was playing is given up as soon as another is chosen.
+    NumFile.reset();
+
+    Cuadro_Principal->cls();
+    for (QWidget *element : matchElements())
+        element->hide();
+    QAction *start = Toolbar1->button(StartButton);
+    start->setEnabled(false);
+    Toolbar::setToolTipText(start, StartTip);
+    Toolbar1->button(PauseButton)->setEnabled(false);
+    Toolbar1->button(StatisticsButton)->setEnabled(false);
+    Partido.Home = 0;
+    Partido.Away = 0;
+    Partido.Minuto = 0;
+    for (QListWidget *list : {List1, List2, List3, List4})
+        list->clear();
+    QFont narration = Texto_Narracion->font();
+    narration.setPointSizeF(12);
+    Texto_Narracion->setFont(narration);
+    Texto_Narracion->clear();
+    for (QLabel *label : {Label1, Label2, Label3})
+        label->setText(QStringLiteral("0"));
+    LIMPIAR_LINEAS();
+    LEER_ALINEACIONES();
+    Partido.Marc = QString::number(Partido.Home + 1) + QStringLiteral(" --");
+    Partido.Marc2 = QString::number(Partido.Home) + QStringLiteral(" --");
+    if (!LEER_ENCUENTRO())
+        return;
+    auto report = std::make_unique<ReportReader>();
+    if (!report->open(chosen))
+        return;
+    NumFile = std::move(report);
+    Bandera_Inicio = QStringLiteral("0");
+    Archivo->FileName = chosen;
+}
+
+void Form1::LIMPIAR_LINEAS()
+{
+    ::LIMPIAR_LINEAS(Partido);
+}
+
+void Form1::LEER_ALINEACIONES()
+{
+    ReportReader report;
+    report.open(Archivo->FileName);
+    captureLineups(report, Partido);
+}
+
+bool Form1::LEER_ENCUENTRO()
+{
+    for (int i = 0; i < 5; ++i)
+        Cuadro_Principal->print();
+    ReportReader report;
+    if (!report.open(Archivo->FileName))
+        return false;
+    const HeaderResult header = readHeader(report, [this](const QString &line) { Cuadro_Principal->print(line); });
+    Linea = header.lastLine;
+    if (header.teamsFound) {
+        const TeamsLine &teams = header.teams;
+        if (teams.cuts >= 1)
+            Label4->setText(teams.home);
+        if (teams.cuts >= 2)
+            Label5->setText(teams.away);
+        if (teams.cuts >= 3)
+            Label10->setText(teams.stadium);
+        if (teams.cuts >= 4)
+            EQUIPO_LOCAL = teams.homeKey;
+        if (teams.cuts >= 5)
+            EQUIPO_VISITA = teams.awayKey;
+    }
+    if (!header.ok)
+        return false;
+
+    Image1->setPixmap(Image3->pixmap());
+    Image1->resize(Image1->pixmap().size());
+    Image2->setPixmap(Image4->pixmap());
+    // A crest that cannot be loaded leaves the default crest of its side.
+    const QPixmap home = loadPicture(crestFile(m_programDir, EQUIPO_LOCAL));
+    if (!home.isNull()) {
+        Image1->setPixmap(home);
+        Image1->resize(home.size());
+    }
+    const QPixmap away = loadPicture(crestFile(m_programDir, EQUIPO_VISITA));
+    if (!away.isNull())
+        Image2->setPixmap(away);
+    return true;
+}
+
+// Playback commands
+
+void Form1::Toolbar1_ButtonClick(QAction *Button)
+{
+    const QString key = Toolbar::key(Button);
+    if (key == u"A")
+        openCommand();
+    else if (key == u"B")
+        startCommand();
+    else if (key == u"C")
+        pauseCommand();
+    else if (key == u"D")
+        statisticsCommand();
+    else if (key == u"E")
+        Salir_Click();
+}
+
+void Form1::startCommand()
+{
+    Toolbar1->button(StartButton)->setEnabled(false);
+    Toolbar1->button(PauseButton)->setEnabled(true);
+    if (Bandera_Inicio == u"0") {
+        Bandera_Inicio = QStringLiteral("1");
+        Cuadro_Principal->cls();
+        Toolbar::setToolTipText(Toolbar1->button(StartButton), ContinueTip);
+        for (QWidget *element : matchElements())
+            element->show();
+    }
+    Timer1->setInterval(1);
+    QFont narration = Texto_Narracion->font();
+    narration.setPointSizeF(Archivo->FontSize);
+    Texto_Narracion->setFont(narration);
+    Timer1->start();
+}
+
+void Form1::pauseCommand()
+{
+    Timer1->stop();
+    Toolbar1->button(StartButton)->setEnabled(true);
+    Toolbar1->button(PauseButton)->setEnabled(false);
+}
+
+void Form1::statisticsCommand()
+{
+    Form2 statistics(Archivo->FileName, Archivo2->Color, this);
+    statistics.exec();
+}
+
+void Form1::Salir_Click()
+{
+    Timer1->stop();
+    NumFile.reset();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void Form1::pickSpeed(qint16 option)
+{
+    if (Timer1->isActive()) {
+        Timer1->stop();
+        Intervalo = option;
+        Timer1->setInterval(immediatePeriod(option));
+        Timer1->start();
+    } else {
+        Intervalo = option;
+    }
+}
+
+void Form1::Option1_Click() { pickSpeed(1); }
+void Form1::Option2_Click() { pickSpeed(2); }
+void Form1::Option3_Click() { pickSpeed(3); }
+void Form1::Option4_Click() { pickSpeed(4); }
+void Form1::Option5_Click() { pickSpeed(5); }
+
+void Form1::Timer1_Timer()
+{
+    if (!NumFile) {
+        Timer1->stop();
+        return;
+    }
+    if (!NumFile->readLine(Linea)) {
+        // The report ended without a full-time line: end the match there.
+        endMatch();
+        return;
+    }
+    const TickResult tick = PROCESAR_LINEA(Partido, Linea, !Texto_Narracion->text().isEmpty(), Intervalo);
+    if (tick.branch == TickResult::Branch::Dropped)
+        return;
+    if (tick.branch == TickResult::Branch::Narration) {
+        if (tick.period > 0)
+            Timer1->setInterval(tick.period);
+        Texto_Narracion->setText(tick.text);
+        if (tick.minuteChanged)
+            Label1->setText(QString::number(Partido.Minuto));
+        if (tick.homeGoal)
+            Label2->setText(QString::number(Partido.Home));
+        if (tick.awayGoal)
+            Label3->setText(QString::number(Partido.Away));
+        QListWidget *lists[] = {List1, List2, List3, List4};
+        for (const ListEntry &entry : tick.entries)
+            lists[entry.list - 1]->addItem(entry.text);
+        return;
+    }
+    // Half time or full time: the score line stands out, 4 points larger.
+    Timer1->stop();
+    QFont narration = Texto_Narracion->font();
+    narration.setPointSizeF(Archivo->FontSize + 4);
+    Texto_Narracion->setFont(narration);
+    Texto_Narracion->setText(Linea);
+    if (tick.halfTime) {
+        Toolbar1->button(StartButton)->setEnabled(true);
+        Toolbar1->button(PauseButton)->setEnabled(false);
+        Label1->setText(QStringLiteral("45"));
+    }
+    if (tick.fullTime) {
+        endMatch();
+        Label1->setText(QStringLiteral("90"));
+    }
+}
+
+void Form1::endMatch()
+{
+    Timer1->stop();
+    QAction *start = Toolbar1->button(StartButton);
+    start->setEnabled(false);
+    Toolbar1->button(PauseButton)->setEnabled(false);
+    Toolbar1->button(StatisticsButton)->setEnabled(true);
+    Toolbar::setToolTipText(start, StartTip);
+    Bandera_Inicio = QStringLiteral("0");
+    NumFile.reset();
+}
+
+// Appearance
+
+void Form1::setBackgroundColour(qint32 colour)
+{
+    const QColor c = color(quint32(colour));
+    setColours(centralWidget(), c, QColor());
+    Frame2->setBackColor(c);
+}
+
+void Form1::applyNarrationFont()
+{
+    QFont narration = font(Archivo->FontName, Archivo->FontSize, Archivo->FontBold);
+    narration.setItalic(Archivo->FontItalic);
+    narration.setStrikeOut(Archivo->FontStrikethru);
+    narration.setUnderline(Archivo->FontUnderline);
+    Texto_Narracion->setFont(narration);
+    setColours(Texto_Narracion, QColor(), color(quint32(Archivo->Color)));
+}
+
+void Form1::Predeterminado_Click()
+{
+    Archivo2->Color = DefaultGrey;
+    setBackgroundColour(Archivo2->Color);
+    GUARDAR_OPCIONES();
+}
+
+void Form1::Escoger_Click()
+{
+    Archivo2->ShowColor();
+    setBackgroundColour(Archivo2->Color);
+    GUARDAR_OPCIONES();
+}
+
+void Form1::Predeterminado2_Click()
+{
+    Archivo->FontBold = true;
+    Archivo->FontItalic = false;
+    Archivo->FontStrikethru = false;
+    Archivo->FontUnderline = false;
+    Archivo->FontName = QStringLiteral("Lucida Console");
+    Archivo->FontSize = 12.0f;
+    Archivo->Color = White;
+    applyNarrationFont();
+    GUARDAR_OPCIONES();
+}
+
+void Form1::Escoger2_Click()
+{
+    Archivo->ShowFont();
+    if (Archivo->FontName == u" ")
+        return;
+    applyNarrationFont();
+    GUARDAR_OPCIONES();
+}
+
+void Form1::Fondo_Aplicacion_Click()
+{
+    const QString previous = Archivo2->FileName;
+    Archivo2->FileName.clear();
+    Archivo2->DialogTitle = QStringLiteral("Buscar Imagen");
+    Archivo2->Filter = QStringLiteral("Documentos de texto (*.gif)|*.gif|Todos los archivos (*.*)|*.*");
+    Archivo2->FilterIndex = 1;
+    Archivo2->ShowOpen();
+    if (Archivo2->FileName.isEmpty()) {
+        // Keep the picture on show and the one the settings file names.
+        Archivo2->FileName = previous;
+        return;
+    }
+    const QPixmap picture = loadPicture(Archivo2->FileName);
+    if (picture.isNull()) {
+        const QString rejected = Archivo2->FileName;
+        Archivo2->FileName = previous;
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Imagen de Fondo"),
+                        QStringLiteral("No se puede mostrar «%1» como imagen de fondo.").arg(rejected),
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("Fondo_Error"));
+        box.exec();
+        return;
+    }
+    IMAGEN_NUM = 1;
+    GUARDAR_OPCIONES();
+    Cuadro_Principal->setPicture(picture);
+}
+
+void Form1::Acerca_Click()
+{
+    Form3 about(this);
+    about.exec();
+}
+
+// Settings
+
+void Form1::LEER_OPCIONES()
+{
+}
+
+void Form1::GUARDAR_OPCIONES()
+{
+}
