@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -67,6 +68,10 @@ ReportReader::Encoding ReportReader::detectEncoding(QIODevice &device)
 
 bool ReportReader::open(const QString &path)
 {
+    // Only a regular file: a pipe would block the open and a device such as
+    // /dev/zero would never end.
+    if (!QFileInfo(path).isFile())
+        return close(), false;
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly))
         return close(), false;

@@ -1,0 +1,26 @@
+#include "crestfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString crestFile(const QString &programDir, const QString &key)
+{
+    // The key comes from the report: it must name a file, not a path.
+    if (key.isEmpty() || key.contains(u'/') || key.contains(u'\\') || key.contains(QChar(0)))
+        return {};
+
+    const QDir folder(programDir + QStringLiteral("/escudos"));
+    const QString name = key + QStringLiteral(".gif");
+    const QFileInfo exact(folder.filePath(name));
+    if (exact.isFile())
+        return exact.filePath();
+
+    // Sorted, so that of several names differing only in case the same one is
+    // always taken.
+    const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        if (entry.fileName().compare(name, Qt::CaseInsensitive) == 0)
+            return entry.filePath();
+    }
+    return {};
+}
