@@ -6,12 +6,14 @@
 #include "commondialog.h"
 #include "framebox.h"
 #include "picturebox.h"
+#include "playback/recentlines.h"
 #include "playback/tick.h"
-#include "report/crests.h"
-#include "report/header.h"
-#include "report/lineups.h"
+#include "report/crestfile.h"
+#include "report/lineupcapture.h"
+#include "report/reportheader.h"
 #include "report/reportreader.h"
 #include "settings/settingsfile.h"
+#include "settings/settingslocation.h"
 #include "stats/form2.h"
 #include "toolbar.h"
 
@@ -57,6 +59,17 @@ void setColours(QWidget *widget, const QColor &background, const QColor &text)
         palette.setColor(QPalette::Text, text);
     }
     widget->setPalette(palette);
+}
+
+// The same font under another family name, with the look-alike fallback of
+// classic names.
+QFont withFamily(const QFont &font, const QString &family)
+{
+    QFont result = ClassicLook::font(family, font.pointSizeF(), font.bold());
+    result.setItalic(font.italic());
+    result.setStrikeOut(font.strikeOut());
+    result.setUnderline(font.underline());
+    return result;
 }
 
 QPixmap loadPicture(const QString &path)
@@ -414,8 +427,7 @@ bool Form1::LEER_ENCUENTRO()
     if (!report.open(Archivo->FileName))
         return false;
     const HeaderResult header = readHeader(report, [this](const QString &line) { Cuadro_Principal->print(line); });
-    Linea = header.lastLine;
-    if (header.teamsFound) {
+    if (header.teamsLineFound) {
         const TeamsLine &teams = header.teams;
         if (teams.cuts >= 1)
             Label4->setText(teams.home);
@@ -428,7 +440,7 @@ bool Form1::LEER_ENCUENTRO()
         if (teams.cuts >= 5)
             EQUIPO_VISITA = teams.awayKey;
     }
-    if (!header.ok)
+    if (!header.ok())
         return false;
 
     Image1->setPixmap(Image3->pixmap());
@@ -507,7 +519,7 @@ void Form1::pickSpeed(qint16 option)
     if (Timer1->isActive()) {
         Timer1->stop();
         Intervalo = option;
-        Timer1->setInterval(immediatePeriod(option));
+        Timer1->setInterval(optionPeriod(option).value_or(Timer1->interval()));
         Timer1->start();
     } else {
         Intervalo = option;
@@ -532,35 +544,39 @@ void Form1::Timer1_Timer()
         return;
     }
     const TickResult tick = PROCESAR_LINEA(Partido, Linea, !Texto_Narracion->text().isEmpty(), Intervalo);
-    if (tick.branch == TickResult::Branch::Dropped)
+    switch (tick.branch) {
+    case TickResult::Branch::Dropped:
         return;
-    if (tick.branch == TickResult::Branch::Narration) {
-        if (tick.period > 0)
-            Timer1->setInterval(tick.period);
+    case TickResult::Branch::Narration: {
+        if (tick.period)
+            Timer1->setInterval(*tick.period);
         Texto_Narracion->setText(tick.text);
-        if (tick.minuteChanged)
+        if (tick.minuteRead)
             Label1->setText(QString::number(Partido.Minuto));
-        if (tick.homeGoal)
-            Label2->setText(QString::number(Partido.Home));
-        if (tick.awayGoal)
-            Label3->setText(QString::number(Partido.Away));
         QListWidget *lists[] = {List1, List2, List3, List4};
         for (const ListEntry &entry : tick.entries)
             lists[entry.list - 1]->addItem(entry.text);
+        if (tick.scored == GoalSide::Home)
+            Label2->setText(QString::number(Partido.Home));
+        else if (tick.scored == GoalSide::Away)
+            Label3->setText(QString::number(Partido.Away));
         return;
+    }
+    case TickResult::Branch::HalfTime:
+    case TickResult::Branch::FullTime:
+        break;
     }
     // Half time or full time: the score line stands out, 4 points larger.
     Timer1->stop();
     QFont narration = Texto_Narracion->font();
     narration.setPointSizeF(Archivo->FontSize + 4);
     Texto_Narracion->setFont(narration);
-    Texto_Narracion->setText(Linea);
-    if (tick.halfTime) {
+    Texto_Narracion->setText(tick.text);
+    if (tick.branch == TickResult::Branch::HalfTime) {
         Toolbar1->button(StartButton)->setEnabled(true);
         Toolbar1->button(PauseButton)->setEnabled(false);
         Label1->setText(QStringLiteral("45"));
-    }
-    if (tick.fullTime) {
+    } else {
         endMatch();
         Label1->setText(QStringLiteral("90"));
     }
@@ -672,8 +688,82 @@ void Form1::Acerca_Click()
 
 void Form1::LEER_OPCIONES()
 {
+    ReportReader file;
+    if (!file.open(settingsReadPath(m_programDir)))
+        return;
+    const SettingsReadResult read = readSettings(file);
+    for (const SettingsChange &change : read.changes) {
+        QFont narration = Texto_Narracion->font();
+        switch (change.key) {
+        case SettingsChange::Key::ColorFondo:
+            Archivo2->Color = change.color;
+            setBackgroundColour(change.color);
+            break;
+        case SettingsChange::Key::LetraBold:
+            Archivo->FontBold = change.flag;
+            narration.setBold(change.flag);
+            break;
+        case SettingsChange::Key::LetraItalic:
+            Archivo->FontItalic = change.flag;
+            narration.setItalic(change.flag);
+            break;
+        case SettingsChange::Key::LetraStrikethru:
+            Archivo->FontStrikethru = change.flag;
+            narration.setStrikeOut(change.flag);
+            break;
+        case SettingsChange::Key::LetraUnderline:
+            Archivo->FontUnderline = change.flag;
+            narration.setUnderline(change.flag);
+            break;
+        case SettingsChange::Key::LetraName:
+            Archivo->FontName = change.text;
+            narration = withFamily(narration, change.text);
+            break;
+        case SettingsChange::Key::LetraSize:
+            Archivo->FontSize = change.size;
+            narration.setPointSizeF(change.size);
+            break;
+        case SettingsChange::Key::LetraColor:
+            Archivo->Color = change.color;
+            setColours(Texto_Narracion, QColor(), color(quint32(change.color)));
+            break;
+        case SettingsChange::Key::ImagenFondo: {
+            if (change.relative)
+                NOMBRE_IMA = change.text;
+            else
+                NOMBRE_IMA.clear();
+            Archivo2->FileName = resolvePicturePath(m_programDir, change.text, change.relative);
+            if (!change.relative && change.text.isEmpty()) {
+                Cuadro_Principal->setPicture(QPixmap());
+            } else {
+                const QPixmap picture = loadPicture(Archivo2->FileName);
+                // A picture that does not load ends the reading here.
+                if (picture.isNull())
+                    return;
+                Cuadro_Principal->setPicture(picture);
+            }
+            IMAGEN_NUM = change.relative ? 0 : 1;
+            break;
+        }
+        }
+        Texto_Narracion->setFont(narration);
+    }
 }
 
 void Form1::GUARDAR_OPCIONES()
 {
+    SettingsValues values;
+    values.colorFondo = Archivo2->Color;
+    values.bold = Archivo->FontBold;
+    values.italic = Archivo->FontItalic;
+    values.strikethru = Archivo->FontStrikethru;
+    values.underline = Archivo->FontUnderline;
+    values.fontName = Archivo->FontName;
+    values.fontSize = Archivo->FontSize;
+    values.fontColor = Archivo->Color;
+    values.picturePath = IMAGEN_NUM == 1 ? Archivo2->FileName : NOMBRE_IMA;
+    values.pictureFlag = IMAGEN_NUM;
+    const QString separator = QLocale().decimalPoint();
+    saveSettingsFile(settingsFilePath(m_programDir),
+                     writeSettings(values, separator.isEmpty() ? QChar(u'.') : separator.at(0)));
 }
