@@ -26,7 +26,7 @@ inline void answerNextOpen(CommonDialog *component, const QString &path)
                 return;
             }
             files->selectFile(path);
-            files->accept();
+            static_cast<QDialog *>(files)->accept();
         });
     });
 }

@@ -15,14 +15,14 @@ const QByteArray Match =
     "Comentarios\r\n"
     "Min  1: Empieza el partido en el Estadio Mayor.\r\n"
     "\r\n"
-    "Min 12: Tomas Ruiz remata desde la frontal y marca. 1 -- 0\r\n"
+    "Min. 12: Tomas Ruiz remata desde la frontal y marca. 1 -- 0\r\n"
     "\r\n"
-    "Min 30: Entrada dura de Luis Gil, que es amonestado.\r\n"
+    "Min. 30: Entrada dura de Luis Gil, que es amonestado.\r\n"
     "        El colegiado no duda.\r\n"
     "\r\n"
     "Marcador al descanso: Atletico Rio 1 - Club Sierra 0\r\n"
     "\r\n"
-    "Min 61: Luis Gil empata de cabeza. 1 -- 1\r\n"
+    "Min. 61: Luis Gil empata de cabeza. 1 -- 1\r\n"
     "\r\n"
     "Resultado final: Atletico Rio 1 - Club Sierra 1\r\n"
     "Alineaciones finales\r\n"
@@ -246,7 +246,7 @@ void TestPlayback::wholeMatch()
     m_window->Timer1_Timer(); // the empty line after the half-time line
     QCOMPARE(part<QLabel>("Texto_Narracion")->text(), QString());
     m_window->Timer1_Timer();
-    QCOMPARE(part<QLabel>("Texto_Narracion")->text(), QStringLiteral("Luis Gil empata de cabeza. 1 -- 1"));
+    QCOMPARE(part<QLabel>("Texto_Narracion")->text(), QStringLiteral(" Luis Gil empata de cabeza. 1 -- 1"));
     QCOMPARE(part<QLabel>("Label1")->text(), QStringLiteral("61"));
     playToStop();
     QCOMPARE(part<QLabel>("Label1")->text(), QStringLiteral("90"));
@@ -261,7 +261,7 @@ void TestPlayback::wholeMatch()
 void TestPlayback::reportEndingEarly()
 {
     writeFile(m_match, "Atletico Rio (ARIO) vs. Club Sierra (CSIE) en Estadio\r\nComentarios\r\n"
-                       "Min 33: Se va la luz en el estadio.\r\n");
+                       "Min. 33: Se va la luz en el estadio.\r\n");
     open(m_match);
     click(2);
     playToStop();
