@@ -3,6 +3,14 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QFontComboBox;
+class QLabel;
+class QPushButton;
+
 // What the narration font dialog chooses.
 struct FontChoice
 {
@@ -18,6 +26,8 @@ struct FontChoice
 };
 
 // A Spanish font dialog that also chooses the effects and the text colour.
+// Whatever the user leaves untouched comes back exactly as it was set, also a
+// font name this system lacks and a size or colour the dialog could not show.
 class FontDialog : public QDialog
 {
     Q_OBJECT
@@ -28,6 +38,33 @@ public:
     void setChoice(const FontChoice &choice);
     FontChoice choice() const;
 
+    static constexpr float MinimumSize = 1.0f;
+    static constexpr float MaximumSize = 200.0f;
+
+    // A size as the size box shows it: "12", "20.25".
+    static QString sizeText(float size);
+    // The size a typed text names, decimal point or comma, kept within range;
+    // nothing when the text names no size.
+    static std::optional<float> parseSize(const QString &text);
+
+private slots:
+    void chooseColor();
+    void updatePreview();
+
 private:
-    FontChoice m_choice;
+    QString chosenName() const;
+    float chosenSize() const;
+    void setColor(qint32 color);
+    void addCommonColor(QWidget *parent, const QString &name, const QString &label, quint32 value);
+
+    FontChoice m_choice;  // as opened
+    qint32 m_color = 0;   // the colour on show
+    QFontComboBox *m_name = nullptr;
+    QComboBox *m_size = nullptr;
+    QCheckBox *m_bold = nullptr;
+    QCheckBox *m_italic = nullptr;
+    QCheckBox *m_strikethru = nullptr;
+    QCheckBox *m_underline = nullptr;
+    QPushButton *m_colorButton = nullptr;
+    QLabel *m_preview = nullptr;
 };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+// The About box: names the program, the simulator version whose reports it
+// reads, and that it may be passed on freely. Its one button closes it.
+class Form3 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Form3(QWidget *parent = nullptr);
+
+    // Shows a fresh box modally over the parent and returns once it is gone.
+    static void showModal(QWidget *parent);
+
+public slots:
+    void cmdOK_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPushButton *cmdOK = nullptr;
+};
