@@ -28,8 +28,6 @@
 #include <QTimer>
 
 using ClassicLook::color;
-using ClassicLook::font;
-using ClassicLook::rect;
 
 namespace {
 
@@ -158,7 +156,7 @@ QListWidget *Form1::createList(const QString &name, const QRect &geometry)
     auto *list = new QListWidget(Cuadro_Principal);
     list->setObjectName(name);
     list->setGeometry(geometry);
-    list->setFont(font(QStringLiteral("Lucida Console"), 9));
+    list->setFont(ClassicLook::font(QStringLiteral("Lucida Console"), 9));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     setColours(list, color(0x004F760E), color(0x00FFFFFF));
@@ -181,13 +179,13 @@ void Form1::createElements()
 {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1_Client"));
-    client->setFixedSize(rect(0, 0, 10140, 7620).size());
+    client->setFixedSize(ClassicLook::rect(0, 0, 10140, 7620).size());
     setColours(client, color(DarkGreen), QColor());
     setCentralWidget(client);
 
     Frame2 = new FrameBox(client);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(rect(1920, -140, 8295, 615));
+    Frame2->setGeometry(ClassicLook::rect(1920, -140, 8295, 615));
     Frame2->setBackColor(color(DarkGreen));
     Frame2->setForeColor(color(0x80000008));
     const int optionLefts[] = {2880, 2520, 2160, 1800, 1440};
@@ -195,7 +193,7 @@ void Form1::createElements()
     for (int i = 0; i < 5; ++i) {
         auto *option = new QRadioButton(Frame2);
         option->setObjectName(QStringLiteral("Option%1").arg(5 - i));
-        option->setGeometry(rect(optionLefts[i], 240, 255, 255));
+        option->setGeometry(ClassicLook::rect(optionLefts[i], 240, 255, 255));
         option->setAccessibleName(QStringLiteral("Velocidad %1").arg(5 - i));
         option->setToolTip(QStringLiteral("Velocidad %1").arg(5 - i));
         setColours(option, color(0x00C0C0C0), QColor());
@@ -207,13 +205,13 @@ void Form1::createElements()
     connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
     connect(Option4, &QRadioButton::clicked, this, &Form1::Option4_Click);
     connect(Option5, &QRadioButton::clicked, this, &Form1::Option5_Click);
-    Label8 = createLabel(Frame2, QStringLiteral("Label8"), QStringLiteral("Velocidad >>"), rect(195, 240, 1215, 255),
-                         0x00E0E0E0, font(QStringLiteral("Tahoma"), 8.25, true), false);
+    Label8 = createLabel(Frame2, QStringLiteral("Label8"), QStringLiteral("Velocidad >>"), ClassicLook::rect(195, 240, 1215, 255),
+                         0x00E0E0E0, ClassicLook::font(QStringLiteral("Tahoma"), 8.25, true), false);
     Label8->setWordWrap(false);
 
     createToolbar();
     Toolbar1->setParent(client);
-    Toolbar1->setGeometry(rect(0, 0, 10140, 420));
+    Toolbar1->setGeometry(ClassicLook::rect(0, 0, 10140, 420));
     // The speed selector lies in front of the toolbar's right part.
     Frame2->raise();
 
@@ -233,10 +231,10 @@ void Form1::createElements()
 
     Cuadro_Principal = new PictureBox(client);
     Cuadro_Principal->setObjectName(QStringLiteral("Cuadro_Principal"));
-    Cuadro_Principal->setGeometry(rect(120, 480, 9915, 7095));
+    Cuadro_Principal->setGeometry(ClassicLook::rect(120, 480, 9915, 7095));
     Cuadro_Principal->setBackColor(color(DarkGreen));
     Cuadro_Principal->setForeColor(color(0x00FFFFFF));
-    Cuadro_Principal->setFont(font(QStringLiteral("Lucida Console"), 9.75, true));
+    Cuadro_Principal->setFont(ClassicLook::font(QStringLiteral("Lucida Console"), 9.75, true));
 
     Archivo2 = new CommonDialog(Cuadro_Principal);
     Archivo2->setObjectName(QStringLiteral("Archivo2"));
@@ -253,59 +251,59 @@ void Form1::createElements()
             Toolbar1->button(position)->setIcon(ImageList1->image(buttonImages[position - 1]));
     }
 
-    List1 = createList(QStringLiteral("List1"), rect(120, 2880, 4695, 1500));
-    List2 = createList(QStringLiteral("List2"), rect(5055, 2880, 4680, 1500));
-    List3 = createList(QStringLiteral("List3"), rect(120, 4680, 4680, 1500));
-    List4 = createList(QStringLiteral("List4"), rect(5040, 4680, 4695, 1500));
+    List1 = createList(QStringLiteral("List1"), ClassicLook::rect(120, 2880, 4695, 1500));
+    List2 = createList(QStringLiteral("List2"), ClassicLook::rect(5055, 2880, 4680, 1500));
+    List3 = createList(QStringLiteral("List3"), ClassicLook::rect(120, 4680, 4680, 1500));
+    List4 = createList(QStringLiteral("List4"), ClassicLook::rect(5040, 4680, 4695, 1500));
 
     Frame1 = new FrameBox(Cuadro_Principal);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(rect(4440, 120, 975, 855));
+    Frame1->setGeometry(ClassicLook::rect(4440, 120, 975, 855));
     Frame1->setTitle(QStringLiteral("Tiempo"));
-    Frame1->setFont(font(QStringLiteral("Lucida Console"), 9));
+    Frame1->setFont(ClassicLook::font(QStringLiteral("Lucida Console"), 9));
     Frame1->setBackColor(color(DarkGreen));
     Frame1->setForeColor(color(0x00C0C0C0));
     Frame1->hide();
-    Label1 = createLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("0"), rect(120, 240, 735, 495), 0x00E0E0E0,
-                         font(QStringLiteral("System"), 19.5, true), true);
+    Label1 = createLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("0"), ClassicLook::rect(120, 240, 735, 495), 0x00E0E0E0,
+                         ClassicLook::font(QStringLiteral("System"), 19.5, true), true);
 
-    Image4 = createImage(QStringLiteral("Image4"), rect(7080, 3600, 1815, 2145));
+    Image4 = createImage(QStringLiteral("Image4"), ClassicLook::rect(7080, 3600, 1815, 2145));
     Image4->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_visita.svg"), QSize(121, 143)));
-    Image3 = createImage(QStringLiteral("Image3"), rect(360, 3600, 1815, 2145));
+    Image3 = createImage(QStringLiteral("Image3"), ClassicLook::rect(360, 3600, 1815, 2145));
     Image3->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_local.svg"), QSize(121, 143)));
 
-    const QFont tahoma9 = font(QStringLiteral("Tahoma"), 9, true);
-    Label10 = createLabel(Cuadro_Principal, QStringLiteral("Label10"), QString(), rect(3360, 1800, 3255, 375),
+    const QFont tahoma9 = ClassicLook::font(QStringLiteral("Tahoma"), 9, true);
+    Label10 = createLabel(Cuadro_Principal, QStringLiteral("Label10"), QString(), ClassicLook::rect(3360, 1800, 3255, 375),
                           0x00FFFFFF, tahoma9, true);
     Label10->hide();
     Label9 = createLabel(Cuadro_Principal, QStringLiteral("Label9"), QStringLiteral("ESTADIO:"),
-                         rect(3960, 1560, 1935, 255), 0x00C0E0FF, tahoma9, true);
+                         ClassicLook::rect(3960, 1560, 1935, 255), 0x00C0E0FF, tahoma9, true);
     Label9->hide();
     Texto_Narracion = createLabel(Cuadro_Principal, QStringLiteral("Texto_Narracion"), QString(),
-                                  rect(120, 6240, 9615, 735), 0x00FFFFFF,
-                                  font(QStringLiteral("Lucida Console"), 20.25, true), true);
-    Image2 = createImage(QStringLiteral("Image2"), rect(7200, 0, 1815, 2145));
+                                  ClassicLook::rect(120, 6240, 9615, 735), 0x00FFFFFF,
+                                  ClassicLook::font(QStringLiteral("Lucida Console"), 20.25, true), true);
+    Image2 = createImage(QStringLiteral("Image2"), ClassicLook::rect(7200, 0, 1815, 2145));
     Image2->setScaledContents(true);
-    Image1 = createImage(QStringLiteral("Image1"), rect(960, 0, 1815, 2250));
-    const QFont heading = font(QStringLiteral("Lucida Console"), 8.25, true);
+    Image1 = createImage(QStringLiteral("Image1"), ClassicLook::rect(960, 0, 1815, 2250));
+    const QFont heading = ClassicLook::font(QStringLiteral("Lucida Console"), 8.25, true);
     Label6 = createLabel(Cuadro_Principal, QStringLiteral("Label6"), QStringLiteral("Amonestaciones y Sustituciones"),
-                         rect(2640, 2700, 4575, 255), 0x0000FFFF, heading, true);
+                         ClassicLook::rect(2640, 2700, 4575, 255), 0x0000FFFF, heading, true);
     Label6->hide();
     Label7 = createLabel(Cuadro_Principal, QStringLiteral("Label7"), QStringLiteral("Goles"),
-                         rect(4155, 4500, 1575, 255), 0x0080C0FF, heading, true);
+                         ClassicLook::rect(4155, 4500, 1575, 255), 0x0080C0FF, heading, true);
     Label7->hide();
-    const QFont courier = font(QStringLiteral("Courier"), 12, true);
-    const QFont score = font(QStringLiteral("System"), 29.25, true);
-    Label5 = createLabel(Cuadro_Principal, QStringLiteral("Label5"), QString(), rect(6480, 2280, 3345, 480),
+    const QFont courier = ClassicLook::font(QStringLiteral("Courier"), 12, true);
+    const QFont score = ClassicLook::font(QStringLiteral("System"), 29.25, true);
+    Label5 = createLabel(Cuadro_Principal, QStringLiteral("Label5"), QString(), ClassicLook::rect(6480, 2280, 3345, 480),
                          0x00FFFFFF, courier, true);
     Label5->hide();
-    Label2 = createLabel(Cuadro_Principal, QStringLiteral("Label2"), QStringLiteral("0"), rect(3000, 840, 975, 1095),
+    Label2 = createLabel(Cuadro_Principal, QStringLiteral("Label2"), QStringLiteral("0"), ClassicLook::rect(3000, 840, 975, 1095),
                          0x00FFFFFF, score, true);
     Label2->hide();
-    Label3 = createLabel(Cuadro_Principal, QStringLiteral("Label3"), QStringLiteral("0"), rect(6000, 840, 975, 1095),
+    Label3 = createLabel(Cuadro_Principal, QStringLiteral("Label3"), QStringLiteral("0"), ClassicLook::rect(6000, 840, 975, 1095),
                          0x00FFFFFF, score, true);
     Label3->hide();
-    Label4 = createLabel(Cuadro_Principal, QStringLiteral("Label4"), QString(), rect(120, 2280, 3345, 480),
+    Label4 = createLabel(Cuadro_Principal, QStringLiteral("Label4"), QString(), ClassicLook::rect(120, 2280, 3345, 480),
                          0x00FFFFFF, courier, true);
     Label4->hide();
 
@@ -605,7 +603,7 @@ void Form1::setBackgroundColour(qint32 colour)
 
 void Form1::applyNarrationFont()
 {
-    QFont narration = font(Archivo->FontName, Archivo->FontSize, Archivo->FontBold);
+    QFont narration = ClassicLook::font(Archivo->FontName, Archivo->FontSize, Archivo->FontBold);
     narration.setItalic(Archivo->FontItalic);
     narration.setStrikeOut(Archivo->FontStrikethru);
     narration.setUnderline(Archivo->FontUnderline);
