@@ -306,6 +306,10 @@ void Form1::createElements()
     Label4 = createLabel(Cuadro_Principal, QStringLiteral("Label4"), QString(), ClassicLook::rect(120, 2280, 3345, 480),
                          0x00FFFFFF, courier, true);
     Label4->hide();
+    // Team names were meant to take two lines of the classic Courier; give
+    // the look-alike font room for its own two lines.
+    for (QLabel *name : {Label4, Label5})
+        name->resize(name->width(), qMax(name->height(), 2 * QFontMetrics(courier).lineSpacing()));
 
     // Later elements of the table lie above earlier ones, and the labels must
     // show over the crests and lists they overlap.

@@ -1,0 +1,119 @@
+// Renders the documentation screenshots: drives the real windows through a
+// sample match and saves what they show. Run it under a real X server
+// (xvfb-run) so fonts and styles are those a user sees:
+//   xvfb-run -a build/tools/screenshots/tezmaro-screenshots <program-folder> <out-folder>
+#include "about/form3.h"
+#include "shell/commondialog.h"
+#include "shell/form1.h"
+#include "shell/toolbar.h"
+#include "stats/form2.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QPushButton>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+void save(QWidget *widget, const QString &path)
+{
+    QApplication::processEvents();
+    widget->window()->grab().save(path);
+}
+
+void answerOpen(CommonDialog *component, const QString &path)
+{
+    auto *connection = new QMetaObject::Connection;
+    *connection = QObject::connect(component, &CommonDialog::aboutToShow, component, [=](QDialog *dialog) {
+        QObject::disconnect(*connection);
+        delete connection;
+        QTimer::singleShot(0, dialog, [=] {
+            static_cast<QFileDialog *>(dialog)->selectFile(path);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+    });
+}
+
+void playToStop(Form1 &window)
+{
+    auto *timer = window.findChild<QTimer *>(QStringLiteral("Timer1"));
+    for (int i = 0; i < 100000 && timer->isActive(); ++i)
+        window.Timer1_Timer();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTranslator qtSpanish;
+    if (qtSpanish.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtSpanish);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 3)
+        return 2;
+    const QString programDir = args.at(1);
+    const QDir out(args.at(2));
+    const QString sample = programDir + QStringLiteral("/ejemplos/puerto_alcazar-vallehondo.txt");
+    QFile::remove(programDir + QStringLiteral("/TPZ.INI"));
+
+    Form1 window(programDir);
+    window.show();
+    auto *toolbar = window.findChild<Toolbar *>(QStringLiteral("Toolbar1"));
+    auto *archivo = window.findChild<CommonDialog *>(QStringLiteral("Archivo"));
+    save(&window, out.filePath(QStringLiteral("inicio.png")));
+
+    answerOpen(archivo, sample);
+    window.Abrir_Encuentro_Click();
+    save(&window, out.filePath(QStringLiteral("abierto.png")));
+
+    toolbar->button(2)->trigger();
+    playToStop(window);
+    save(&window, out.filePath(QStringLiteral("descanso.png")));
+
+    toolbar->button(2)->trigger();
+    playToStop(window);
+    save(&window, out.filePath(QStringLiteral("final.png")));
+
+    {
+        Form2 statistics(archivo->FileName, quint32(0x00004000), &window);
+        statistics.show();
+        save(&statistics, out.filePath(QStringLiteral("estadisticas1.png")));
+        auto *next = statistics.findChild<QPushButton *>(QStringLiteral("Command2"));
+        next->click();
+        next->click();
+        save(&statistics, out.filePath(QStringLiteral("estadisticas3.png")));
+    }
+    {
+        Form3 about(&window);
+        about.show();
+        save(&about, out.filePath(QStringLiteral("acerca.png")));
+    }
+
+    // Another look: grey background, a narration font of its own, the pitch picture.
+    auto *archivo2 = window.findChild<CommonDialog *>(QStringLiteral("Archivo2"));
+    window.Predeterminado_Click();
+    archivo->FontName = QStringLiteral("DejaVu Serif");
+    archivo->FontSize = 13;
+    archivo->FontItalic = true;
+    archivo->Color = 0x0080FFFF;
+    QObject::connect(archivo, &CommonDialog::aboutToShow, archivo,
+                     [](QDialog *dialog) { QTimer::singleShot(0, dialog, [dialog] { dialog->accept(); }); });
+    window.Escoger2_Click();
+    answerOpen(archivo2, programDir + QStringLiteral("/fondos/campo.gif"));
+    window.Fondo_Aplicacion_Click();
+    answerOpen(archivo, sample);
+    window.Abrir_Encuentro_Click();
+    toolbar->button(2)->trigger();
+    auto *narration = window.findChild<QLabel *>(QStringLiteral("Texto_Narracion"));
+    for (int i = 0; i < 60 || narration->text().isEmpty(); ++i)
+        window.Timer1_Timer();
+    save(&window, out.filePath(QStringLiteral("aspecto.png")));
+    return 0;
+}
