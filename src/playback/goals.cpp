@@ -37,12 +37,6 @@ void addGoal(qint16 &count)
         ++count;
 }
 
-void rebuildMarkers(MatchState &state)
-{
-    state.Marc = QString::number(int(state.Home) + 1) + QLatin1String(" --");
-    state.Marc2 = QString::number(state.Home) + QLatin1String(" --");
-}
-
 } // namespace
 
 std::optional<ListEntry> ANOTAR_GOLEADOR(const MatchState &state, int list, int first, int last)
@@ -97,7 +91,7 @@ GoalResult BUSCAR_GOL(MatchState &state, const QString &line)
         result.side = GoalSide::Home;
         result.scorer = ANOTAR_GOLEADOR(state, 3, 4, int(state.Inicio) - 1);
         addGoal(state.Home);
-        rebuildMarkers(state);
+        state.rebuildMarkers();
     } else if (line.contains(state.Marc2)) {
         result.side = GoalSide::Away;
         result.scorer = ANOTAR_GOLEADOR(state, 4, int(state.Inicio) + 4, int(state.Fin) - 1);

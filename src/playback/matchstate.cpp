@@ -7,6 +7,11 @@ void MatchState::resetForOpening()
     Minuto = 0;
     for (QString &line : Ultimas_Lineas)
         line.clear();
-    Marc = QString::number(Home + 1) + QStringLiteral(" --");
+    rebuildMarkers();
+}
+
+void MatchState::rebuildMarkers()
+{
+    Marc = QString::number(int(Home) + 1) + QStringLiteral(" --");
     Marc2 = QString::number(Home) + QStringLiteral(" --");
 }

@@ -28,4 +28,6 @@ struct MatchState
     // The reset of an opening: score, clock, markers and recent lines. The
     // line-ups are captured afresh by the opening itself.
     void resetForOpening();
+    // The markers follow the home goals only: Marc is Home + 1, Marc2 is Home.
+    void rebuildMarkers();
 };

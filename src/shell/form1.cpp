@@ -397,8 +397,7 @@ void Form1::ABRIR()
         label->setText(QStringLiteral("0"));
     LIMPIAR_LINEAS();
     LEER_ALINEACIONES();
-    Partido.Marc = QString::number(Partido.Home + 1) + QStringLiteral(" --");
-    Partido.Marc2 = QString::number(Partido.Home) + QStringLiteral(" --");
+    Partido.rebuildMarkers();
     if (!LEER_ENCUENTRO())
         return;
     auto report = std::make_unique<ReportReader>();

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QEventLoop>
 #include <QRadioButton>
 
 namespace {
@@ -60,6 +61,8 @@ private slots:
     void reportEndingEarly();
     void openingWhileRunning();
     void sampleReport();
+    void speedOptionsReachableOverToolbar();
+    void exitWhilePlaying();
 
 private:
     void open(const QString &path);
@@ -318,6 +321,31 @@ void TestPlayback::sampleReport()
                           "Leonel Cifuentes(Amarilla,65)", "Jonás Etxeberria(Roja,71)",
                           "Quique Santana<=>Nazario Pons(73)", "Benjamín Ayala<=>Octavio Lara(80)"}));
     QCOMPARE(playbackButtons(*m_window), QStringLiteral("--D"));
+    QVERIFY(!m_window->reportOpen());
+}
+
+void TestPlayback::speedOptionsReachableOverToolbar()
+{
+    // The speed selector lies over the toolbar row: a click there reaches the option.
+    QWidget *client = m_window->centralWidget();
+    for (int option = 1; option <= 5; ++option) {
+        auto *radio = part<QRadioButton>(qPrintable(QStringLiteral("Option%1").arg(option)));
+        const QPoint centre = radio->mapTo(client, radio->rect().center());
+        QCOMPARE(client->childAt(centre), radio);
+        QCOMPARE(radio->accessibleName(), QStringLiteral("Velocidad %1").arg(option));
+    }
+}
+
+void TestPlayback::exitWhilePlaying()
+{
+    open(m_match);
+    click(2);
+    QEventLoop loop;
+    QTimer::singleShot(0, this, [this] { click(6); });
+    // The exit command ends the event loop the program runs in.
+    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+    QCOMPARE(loop.exec(), 0);
+    QVERIFY(!timer()->isActive());
     QVERIFY(!m_window->reportOpen());
 }
 
