@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 
@@ -58,10 +59,18 @@ int main(int argc, char *argv[])
     const QStringList args = QApplication::arguments();
     if (args.size() < 3)
         return 2;
-    const QString programDir = args.at(1);
+    // A scratch copy of the program folder, so the settings the pictures need
+    // never touch the user's own.
+    QTemporaryDir scratch;
+    const QString programDir = scratch.path();
+    for (const char *folder : {"escudos", "ejemplos", "fondos"}) {
+        const QDir from(args.at(1) + u'/' + QLatin1String(folder));
+        QDir(programDir).mkdir(QLatin1String(folder));
+        for (const QString &name : from.entryList(QDir::Files))
+            QFile::copy(from.filePath(name), programDir + u'/' + QLatin1String(folder) + u'/' + name);
+    }
     const QDir out(args.at(2));
     const QString sample = programDir + QStringLiteral("/ejemplos/puerto_alcazar-vallehondo.txt");
-    QFile::remove(programDir + QStringLiteral("/TPZ.INI"));
 
     Form1 window(programDir);
     window.show();
