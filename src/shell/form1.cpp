@@ -205,6 +205,14 @@ void Form1::createElements()
     connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
     connect(Option4, &QRadioButton::clicked, this, &Form1::Option4_Click);
     connect(Option5, &QRadioButton::clicked, this, &Form1::Option5_Click);
+    // A screen reader's toggle action checks an option without clicking it and
+    // must pick the speed as well. A click on an unpicked option toggles it too,
+    // so that pick runs twice at once, to the same effect.
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) Option1_Click(); });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });
+    connect(Option3, &QRadioButton::toggled, this, [this](bool on) { if (on) Option3_Click(); });
+    connect(Option4, &QRadioButton::toggled, this, [this](bool on) { if (on) Option4_Click(); });
+    connect(Option5, &QRadioButton::toggled, this, [this](bool on) { if (on) Option5_Click(); });
     Label8 = createLabel(Frame2, QStringLiteral("Label8"), QStringLiteral("Velocidad >>"), ClassicLook::rect(195, 240, 1215, 255),
                          0x00E0E0E0, ClassicLook::font(QStringLiteral("Tahoma"), 8.25, true), false);
     Label8->setWordWrap(false);

@@ -30,6 +30,8 @@ private slots:
     void tabOrder_data();
     void tabOrder();
     void arrowKeysPickSpeeds();
+    void accessibleActionPicksSpeed_data();
+    void accessibleActionPicksSpeed();
 
 private:
     void open(const QString &path);
@@ -193,6 +195,37 @@ void TestAccessibility::arrowKeysPickSpeeds()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Toolbar1_A"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option4"));
+}
+
+void TestAccessibility::accessibleActionPicksSpeed_data()
+{
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<int>("period");
+
+    QTest::newRow("before a match: only noted") << false << 1;
+    QTest::newRow("while running: applied at once") << true << 100;
+}
+
+void TestAccessibility::accessibleActionPicksSpeed()
+{
+    QFETCH(bool, running);
+    QFETCH(int, period);
+
+    if (running) {
+        open(Sample);
+        click(2);
+    }
+    // Assistive tools activate an option through its first action, a toggle,
+    // which checks it without a click.
+    QAccessibleInterface *option = QAccessible::queryAccessibleInterface(widget(QStringLiteral("Option5")));
+    QVERIFY(option && option->actionInterface());
+    QCOMPARE(option->actionInterface()->actionNames().value(0), QAccessibleActionInterface::toggleAction());
+    option->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(option->state().checked);
+    QCOMPARE(m_window->Intervalo, 5);
+    auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer1"));
+    QCOMPARE(timer->interval(), period);
+    QCOMPARE(timer->isActive(), running);
 }
 
 QTEST_MAIN(TestAccessibility)
