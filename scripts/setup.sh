@@ -3,8 +3,11 @@
 # configures the build. Usage: scripts/setup.sh [build-dir]
 set -euo pipefail
 
+# The last line: validating the installed launcher, and the end-to-end test,
+# which drives the program in Xvfb through the accessibility bus.
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
-          libgl-dev fonts-dejavu-core xvfb xauth)
+          libgl-dev fonts-dejavu-core xvfb xauth
+          desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,7 +10,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tezmaro"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
-    QApplication::setDesktopFileName(QStringLiteral("tezmaro"));
+    // The launcher's base name, so that Wayland compositors find its icon.
+    QApplication::setDesktopFileName(QStringLiteral(TEZMARO_APP_ID));
 
     // Qt's own texts (file dialog, colour dialog, standard buttons) in Spanish.
     QTranslator qtSpanish;

@@ -205,6 +205,14 @@ void Form1::createElements()
     connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
     connect(Option4, &QRadioButton::clicked, this, &Form1::Option4_Click);
     connect(Option5, &QRadioButton::clicked, this, &Form1::Option5_Click);
+    // A screen reader's toggle action checks an option without clicking it and
+    // must pick the speed as well. A click on an unpicked option toggles it too,
+    // so that pick runs twice at once, to the same effect.
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) Option1_Click(); });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });
+    connect(Option3, &QRadioButton::toggled, this, [this](bool on) { if (on) Option3_Click(); });
+    connect(Option4, &QRadioButton::toggled, this, [this](bool on) { if (on) Option4_Click(); });
+    connect(Option5, &QRadioButton::toggled, this, [this](bool on) { if (on) Option5_Click(); });
     Label8 = createLabel(Frame2, QStringLiteral("Label8"), QStringLiteral("Velocidad >>"), ClassicLook::rect(195, 240, 1215, 255),
                          0x00E0E0E0, ClassicLook::font(QStringLiteral("Tahoma"), 8.25, true), false);
     Label8->setWordWrap(false);
@@ -317,6 +325,44 @@ void Form1::createElements()
                        static_cast<QWidget *>(Label7), static_cast<QWidget *>(Label5), static_cast<QWidget *>(Label2),
                        static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4)})
         w->raise();
+
+    describeElements();
+}
+
+// What a screen reader says: the display labels read their value and tell
+// what it is; lists, crests and the speed selector have no caption of their own.
+void Form1::describeElements()
+{
+    Frame2->setAccessibleName(QStringLiteral("Velocidad"));
+    Label1->setAccessibleDescription(QStringLiteral("Minuto de juego"));
+    Label2->setAccessibleDescription(QStringLiteral("Marcador del equipo local"));
+    Label3->setAccessibleDescription(QStringLiteral("Marcador del equipo visitante"));
+    Label4->setAccessibleDescription(QStringLiteral("Equipo local"));
+    Label5->setAccessibleDescription(QStringLiteral("Equipo visitante"));
+    Label10->setAccessibleDescription(QStringLiteral("Estadio"));
+    Texto_Narracion->setAccessibleDescription(QStringLiteral("Narración"));
+    Image1->setAccessibleName(QStringLiteral("Escudo del equipo local"));
+    Image2->setAccessibleName(QStringLiteral("Escudo del equipo visitante"));
+    List1->setAccessibleName(QStringLiteral("Amonestaciones y sustituciones del equipo local"));
+    List2->setAccessibleName(QStringLiteral("Amonestaciones y sustituciones del equipo visitante"));
+    List3->setAccessibleName(QStringLiteral("Goles del equipo local"));
+    List4->setAccessibleName(QStringLiteral("Goles del equipo visitante"));
+
+    // Tab runs as the eye reads: the toolbar, the speeds left to right (they
+    // were made right to left), then the event lists row by row.
+    QList<QWidget *> chain;
+    for (QAction *button : Toolbar1->actions()) {
+        if (QWidget *tool = Toolbar1->widgetForAction(button); tool && !button->isSeparator())
+            chain << tool;
+    }
+    chain << Option1 << Option2 << Option3 << Option4 << Option5 << List1 << List2 << List3 << List4;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
+    // The speeds are one stop for Tab and the arrow keys move among them. The
+    // stop is the option last focused; until one is, make it the picked one,
+    // or Shift+Tab would land on the last.
+    for (QRadioButton *option : {Option2, Option3, Option4, Option5})
+        option->setFocusPolicy(Qt::FocusPolicy(option->focusPolicy() & ~Qt::TabFocus));
 }
 
 void Form1::createToolbar()

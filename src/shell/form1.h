@@ -78,6 +78,7 @@ private:
     void createElements();
     void createMenus();
     void createToolbar();
+    void describeElements();
     QLabel *createLabel(QWidget *container, const QString &name, const QString &caption, const QRect &geometry,
                         quint32 foreColor, const QFont &font, bool centred);
     QListWidget *createList(const QString &name, const QRect &geometry);

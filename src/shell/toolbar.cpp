@@ -24,8 +24,12 @@ QAction *Toolbar::addButton(const QString &key, const QIcon &image, const QStrin
     QAction *action = addAction(image, toolTip);
     action->setProperty(KeyProperty, key);
     setToolTipText(action, toolTip);
-    if (auto *tool = qobject_cast<QToolButton *>(widgetForAction(action)))
+    if (auto *tool = qobject_cast<QToolButton *>(widgetForAction(action))) {
         tool->setObjectName(QStringLiteral("Toolbar1_") + key);
+        // Starting, pausing and the statistics have no menu entry: without
+        // Tab on the buttons they could not be reached from the keyboard.
+        tool->setFocusPolicy(Qt::TabFocus);
+    }
     return action;
 }
 

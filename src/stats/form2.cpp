@@ -42,6 +42,9 @@ Form2::Form2(const QString &reportPath, quint32 backColor, QWidget *parent)
     Command1->setEnabled(false);
     Command2 = pageButton(Picture1, QStringLiteral("Command2"), QStringLiteral(">>"),
                           ClassicLook::rect(7680, 4200, 615, 255));
+    // "<<" and ">>" mean nothing read aloud.
+    Command1->setAccessibleName(QStringLiteral("Página anterior"));
+    Command2->setAccessibleName(QStringLiteral("Página siguiente"));
     setTabOrder(Command1, Command2);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
