@@ -43,7 +43,7 @@ void TestTeamsLine::cutting_data()
     QTest::newRow("stadium containing ) en stays whole")
         << u"Atletico Rio (ARIO) vs. Club Sierra (CSIE) en Estadio (Norte) en Valle"_qs
         << cut(5, u"Atletico Rio"_qs, u"Club Sierra"_qs, u"Estadio (Norte) en Valle"_qs, u"ARIO"_qs, u"CSIE"_qs);
-    QTest::newRow("accents and blanks inside the keys are kept")
+    QTest::newRow("blanks inside the keys are kept")
         << u"Uni\u00f3n  ( UNI ) vs.  Le\u00f3n ( LEO) en  Campo "_qs
         << cut(5, u"Uni\u00f3n "_qs, u" Le\u00f3n"_qs, u" Campo "_qs, u" UNI "_qs, u" LEO"_qs);
     QTest::newRow("no ) en: the stadium is cut from position 5")
@@ -52,28 +52,16 @@ void TestTeamsLine::cutting_data()
     QTest::newRow(") en before vs. bounds the stadium")
         << u"Rio (ARIO) en Casa vs. Sierra (CSIE) al fondo"_qs
         << cut(5, u"Rio"_qs, u"Sierra"_qs, u"Casa vs. Sierra (CSI"_qs, u"ARIO"_qs, u"CSIE"_qs);
-    QTest::newRow("empty home name and empty keys")
-        << u" () vs. B () en C"_qs << cut(5, u""_qs, u"B"_qs, u"C"_qs, u""_qs, u""_qs);
 
     QTest::newRow("no ( at all") << u"Atletico Rio vs. Club Sierra en Mayor"_qs << cut(0, {});
-    QTest::newRow("( as the first character")
-        << u"(ARIO) vs. Club Sierra (CSIE) en Mayor"_qs << cut(0, {});
-    QTest::newRow("away part without (")
-        << u"Atletico Rio (ARIO) vs. Club Sierra"_qs << cut(1, u"Atletico Rio"_qs);
-    QTest::newRow("away part starting with (")
-        << u"Atletico Rio (ARIO) vs. (CSIE) en Mayor"_qs << cut(1, u"Atletico Rio"_qs);
+    QTest::newRow("( as the first character") << u"(ARIO) vs. Club Sierra (CSIE) en Mayor"_qs << cut(0, {});
+    QTest::newRow("away part without (") << u"Atletico Rio (ARIO) vs. Club Sierra"_qs << cut(1, u"Atletico Rio"_qs);
     QTest::newRow("no ) at all")
         << u"Atletico Rio (ARIO vs. Club Sierra (CSIE en Mayor"_qs
         << cut(3, u"Atletico Rio"_qs, u"Club Sierra"_qs, u"tico Rio (ARIO vs. Club "_qs);
-    QTest::newRow("first ) before the first (")
-        << u"Atletico Rio) (ARIO vs. Club Sierra (CSIE) en Mayor"_qs
-        << cut(3, u"Atletico Rio)"_qs, u"Club Sierra"_qs, u"Mayor"_qs);
     QTest::newRow("away key without )")
         << u"Atletico Rio (ARIO) vs. Club Sierra (CSIE en Mayor"_qs
         << cut(4, u"Atletico Rio"_qs, u"Club Sierra"_qs, u"tico Rio (ARIO) vs. Club"_qs, u"ARIO"_qs);
-    QTest::newRow("away key ) before its (")
-        << u"Atletico Rio (ARIO) vs. Club) Sierra (CSIE en Mayor"_qs
-        << cut(4, u"Atletico Rio"_qs, u"Club) Sierra"_qs, u"tico Rio (ARIO) vs. Club)"_qs, u"ARIO"_qs);
 }
 
 void TestTeamsLine::cutting()
@@ -81,9 +69,7 @@ void TestTeamsLine::cutting()
     QFETCH(QString, line);
     QFETCH(TeamsLine, expected);
 
-    const TeamsLine teams = cutTeamsLine(line);
-    QCOMPARE(teams, expected);
-    QCOMPARE(teams.complete(), expected.cuts == TeamsLine::AllCuts);
+    QCOMPARE(cutTeamsLine(line), expected);
 }
 
 QTEST_GUILESS_MAIN(TestTeamsLine)
