@@ -31,24 +31,11 @@ inline QStringList players(const QStringList &names)
 // separator and at the line before the summary.
 inline void fill(MatchState &state, const QStringList &homeRows, const QStringList &awayRows)
 {
-    auto &rows = state.Alineaciones_Finales;
-    int r = 0;
-    rows[r++] = QStringLiteral("Alineaciones finales");
-    rows[r++] = QStringLiteral("Atletico Rio");
-    rows[r++] = QStringLiteral("Jugador              Pos  Min");
-    rows[r++] = QStringLiteral("-------------------------------");
-    for (const QString &row : homeRows)
-        rows[r++] = row;
-    state.Inicio = qint16(r);
-    rows[r++] = QString();
-    rows[r++] = QStringLiteral("Club Sierra");
-    rows[r++] = QStringLiteral("Jugador              Pos  Min");
-    rows[r++] = QStringLiteral("-------------------------------");
-    for (const QString &row : awayRows)
-        rows[r++] = row;
-    state.Fin = qint16(r);
-    rows[r++] = QString();
-    rows[r++] = QStringLiteral("Resumen del partido");
+    const QStringList rows = QStringList{"Alineaciones finales", "Atletico Rio", "Jugador   Pos  Min", "-----"} + homeRows
+        + QStringList{"", "Club Sierra", "Jugador   Pos  Min", "-----"} + awayRows + QStringList{"", "Resumen del partido"};
+    std::copy(rows.begin(), rows.end(), state.Alineaciones_Finales.begin());
+    state.Inicio = qint16(4 + homeRows.size());
+    state.Fin = qint16(state.Inicio + 4 + awayRows.size());
 }
 
 inline const QStringList homeNames = {

@@ -11,123 +11,108 @@ enum class Capture { Standard, InicioZero, FinZero };
 
 namespace {
 
-// One row: the line and the entry it makes in List1 or List2 (list 0: none),
-// after the earlier narration lines, oldest first. The minute is 23.
+// A line and the entry it makes in List1 or List2 (list 0: none), after the
+// earlier narration lines, oldest first. The minute is 23.
+struct Card
+{
+    QString line;
+    int list;
+    QString entry;
+    QStringList earlier;
+    Capture capture;
+};
+
 void row(const char *name, const QString &line, int list = 0, const QString &entry = {},
          const QStringList &earlier = {}, Capture capture = Capture::Standard)
 {
-    QTest::newRow(name) << capture << earlier << line << list << entry;
+    QTest::newRow(name) << Card{line, list, entry, earlier, capture};
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Card)
 
 class TestCards : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void amarilla_data();
+    void amarilla_data()
+    {
+        QTest::addColumn<Card>("card");
+        row("home player", "Min  23: Tomás Ruiz es amonestado", 1, "Tomás Ruiz(Amarilla,23)");
+        row("name in another case", "Min  23: TOMÁS RUIZ es amonestado");
+        row("accented phrase in lower case", "Min  23: Luis Gil cae. ¿tarjeta? eso sólo lo ha visto el árbitro.", 1,
+            "Luis Gil(Amarilla,23)");
+        row("phrase at the start of the line", "es amonestado Luis Gil", 1, "Luis Gil(Amarilla,23)");
+        row("' amarilla.' needs its blank", "amarilla. Luis Gil");
+        row("Eso debió ser amarilla.", "Min  23: Luis Gil entra fuerte. Eso debió ser amarilla.");
+        row("red cancelling phrase is a yellow", "Min  23: Luis Gil se lleva una amarilla. Debió ser roja", 1,
+            "Luis Gil(Amarilla,23)");
+        row("current line wins", "Min  23: Raúl Toro es amonestado", 2, "Raúl Toro(Amarilla,23)", {"Min  22: Luis Gil"});
+        row("lower row wins in a line", "Min  23: Marco Díaz y Pelayo Soto: es amonestado", 1, "Pelayo Soto(Amarilla,23)");
+        row("Inicio 0: home rows count as away", "Min  23: Tomás Ruiz es amonestado", 2, "Tomás Ruiz(Amarilla,23)", {},
+            Capture::InicioZero);
+        row("Fin 0: home still searched", "Min  23: Tomás Ruiz es amonestado", 1, "Tomás Ruiz(Amarilla,23)", {},
+            Capture::FinZero);
+        row("Fin 0: away not searched", "Min  23: Marco Díaz es amonestado", 0, {}, {}, Capture::FinZero);
+    }
     void amarilla() { check(BUSCAR_AMARILLA); }
-    void roja_data();
+
+    void roja_data()
+    {
+        QTest::addColumn<Card>("card");
+        row("away player expulsado", "Min  77: Iker Sanz es expulsado por protestar", 2, "Iker Sanz(Roja,23)");
+        row("expulsado with a full stop", "Min  77: Iker Sanz, expulsado.");
+        row("...roja!!!! in lower case", "Min  77: Iker Sanz...roja!!!!", 2, "Iker Sanz(Roja,23)");
+        row("debió ser roja cancels", "Min  77: Luis Gil se lleva una amarilla. Debió ser roja sin duda");
+        row("siga el juego cancels", "Min  77: Luis Gil ve la roja directa... pero el árbitro dice que siga el juego");
+        row("player in entry 5", "        la roja directa", 1, "Juan Perez(Roja,23)", {"Min  75: Juan Perez", "a", "b", "c"});
+        row("player six lines back", "        la roja directa", 0, {}, {"Min  75: Juan Perez", "a", "b", "c", "d"});
+    }
     void roja() { check(BUSCAR_ROJA); }
-    void cambio_data();
+
+    void cambio_data()
+    {
+        QTest::addColumn<Card>("card");
+        row("two home players", "Min  61: Tomás Ruiz sale por Luis Gil", 1, "Tomás Ruiz<=>Luis Gil(23)");
+        row("named in the line's order", "Min  61: Luis Gil SALE POR Tomás Ruiz", 1, "Luis Gil<=>Tomás Ruiz(23)");
+        row("key phrase at the start", "sale por Luis Gil: Tomás Ruiz");
+        row("one player", "Min  61: Tomás Ruiz sale por un juvenil");
+        row("three players: the two lowest rows", "Min  61: Juan Perez mira: Luis Gil sale por Tomás Ruiz", 1,
+            "Luis Gil<=>Tomás Ruiz(23)");
+        row("earlier line not searched", "Min  61: Tomás Ruiz sale por el canterano", 0, {}, {"Min  60: Luis Gil calienta"});
+        row("name twice counts first", "Min  61: Luis Gil listo. Tomás Ruiz sale por Luis Gil", 1, "Luis Gil<=>Tomás Ruiz(23)");
+        row("home then away goes to List2", "Min  61: Tomás Ruiz sale por Marco Díaz", 2, "Tomás Ruiz<=>Marco Díaz(23)");
+        row("Inicio 0: all away", "Min  61: Tomás Ruiz sale por Luis Gil", 2, "Tomás Ruiz<=>Luis Gil(23)", {},
+            Capture::InicioZero);
+        // The first name's position was a 16-bit number.
+        const QString far(40000, u'x');
+        row("first name beyond 16-bit positions", far + " Tomás Ruiz sale por Luis Gil");
+        row("second name beyond 16-bit positions", "Tomás Ruiz sale por " + far + " Luis Gil", 1, "Tomás Ruiz<=>Luis Gil(23)");
+    }
     void cambio() { check(BUSCAR_CAMBIO); }
 
 private:
-    static void addColumns();
-    static void check(std::optional<ListEntry> (*recogniser)(const MatchState &, const QString &));
+    static void check(std::optional<ListEntry> (*recogniser)(const MatchState &, const QString &))
+    {
+        QFETCH(Card, card);
+        MatchState state;
+        Lineups::fillStandard(state);
+        // An earlier report's rows stay in the array when a marker is not found.
+        if (card.capture == Capture::InicioZero)
+            state.Inicio = 0;
+        if (card.capture == Capture::FinZero)
+            state.Fin = 0;
+        state.Minuto = 23;
+        Lineups::reveal(state, card.earlier + QStringList{card.line});
+
+        const std::optional<ListEntry> result = recogniser(state, card.line);
+        QCOMPARE(result.has_value(), card.list != 0);
+        if (result)
+            QCOMPARE(*result, (ListEntry{card.list, card.entry}));
+    }
 };
-
-void TestCards::addColumns()
-{
-    QTest::addColumn<Capture>("capture");
-    QTest::addColumn<QStringList>("earlier");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("list");
-    QTest::addColumn<QString>("entry");
-}
-
-void TestCards::check(std::optional<ListEntry> (*recogniser)(const MatchState &, const QString &))
-{
-    QFETCH(Capture, capture);
-    QFETCH(QStringList, earlier);
-    QFETCH(QString, line);
-    QFETCH(int, list);
-    QFETCH(QString, entry);
-
-    MatchState state;
-    Lineups::fillStandard(state);
-    // An earlier report's rows stay in the array when a marker is not found.
-    if (capture == Capture::InicioZero)
-        state.Inicio = 0;
-    if (capture == Capture::FinZero)
-        state.Fin = 0;
-    state.Minuto = 23;
-    Lineups::reveal(state, earlier + QStringList{line});
-
-    const std::optional<ListEntry> result = recogniser(state, line);
-    QCOMPARE(result.has_value(), list != 0);
-    if (result)
-        QCOMPARE(*result, (ListEntry{list, entry}));
-}
-
-void TestCards::amarilla_data()
-{
-    addColumns();
-    row("home player", "Min  23: Tomás Ruiz es amonestado", 1, "Tomás Ruiz(Amarilla,23)");
-    row("away player", "Min  23: Marco Díaz es amonestado", 2, "Marco Díaz(Amarilla,23)");
-    row("phrase in upper case", "Min  23: TOMÁS RUIZ ES AMONESTADO, Tomás Ruiz", 1, "Tomás Ruiz(Amarilla,23)");
-    row("name in another case", "Min  23: TOMÁS RUIZ es amonestado");
-    row("accented phrase in lower case", "Min  23: Luis Gil cae. ¿tarjeta? eso sólo lo ha visto el árbitro.", 1,
-        "Luis Gil(Amarilla,23)");
-    row("phrase at the start of the line", "es amonestado Luis Gil", 1, "Luis Gil(Amarilla,23)");
-    row("' amarilla.' needs its blank", "amarilla. Luis Gil");
-    row("Eso debió ser amarilla.", "Min  23: Luis Gil entra fuerte. Eso debió ser amarilla.");
-    row("red cancelling phrase is a yellow", "Min  23: Luis Gil se lleva una amarilla. Debió ser roja", 1,
-        "Luis Gil(Amarilla,23)");
-    row("player two lines back", "        y es amonestado", 1, "Juan Perez(Amarilla,23)",
-        {"Min  22: Raúl Toro derriba a Juan Perez", "        otra falta"});
-    row("current line wins", "Min  23: Raúl Toro es amonestado", 2, "Raúl Toro(Amarilla,23)", {"Min  22: Luis Gil"});
-    row("lower row wins in a line", "Min  23: Marco Díaz y Pelayo Soto: es amonestado", 1, "Pelayo Soto(Amarilla,23)");
-    row("Inicio 0: home rows count as away", "Min  23: Tomás Ruiz es amonestado", 2, "Tomás Ruiz(Amarilla,23)", {},
-        Capture::InicioZero);
-    row("Fin 0: home still searched", "Min  23: Tomás Ruiz es amonestado", 1, "Tomás Ruiz(Amarilla,23)", {},
-        Capture::FinZero);
-    row("Fin 0: away not searched", "Min  23: Marco Díaz es amonestado", 0, {}, {}, Capture::FinZero);
-}
-
-void TestCards::roja_data()
-{
-    addColumns();
-    row("away player expulsado", "Min  77: Iker Sanz es expulsado por protestar", 2, "Iker Sanz(Roja,23)");
-    row("expulsado with a full stop", "Min  77: Iker Sanz, expulsado.");
-    row("roja with a full stop", "Min  77: Iker Sanz ve la roja.");
-    row("...roja!!!! in lower case", "Min  77: Iker Sanz...roja!!!!", 2, "Iker Sanz(Roja,23)");
-    row("debió ser roja cancels", "Min  77: Luis Gil se lleva una amarilla. Debió ser roja sin duda");
-    row("siga el juego cancels", "Min  77: Luis Gil ve la roja directa... pero el árbitro dice que siga el juego");
-    row("player in entry 5", "        la roja directa", 1, "Juan Perez(Roja,23)", {"Min  75: Juan Perez", "a", "b", "c"});
-    row("player six lines back", "        la roja directa", 0, {}, {"Min  75: Juan Perez", "a", "b", "c", "d"});
-}
-
-void TestCards::cambio_data()
-{
-    addColumns();
-    row("two home players", "Min  61: Tomás Ruiz sale por Luis Gil", 1, "Tomás Ruiz<=>Luis Gil(23)");
-    row("named in the line's order", "Min  61: Luis Gil SALE POR Tomás Ruiz", 1, "Luis Gil<=>Tomás Ruiz(23)");
-    row("key phrase at the start", "sale por Luis Gil: Tomás Ruiz");
-    row("one player", "Min  61: Tomás Ruiz sale por un juvenil");
-    row("three players: the two lowest rows", "Min  61: Juan Perez mira: Luis Gil sale por Tomás Ruiz", 1,
-        "Luis Gil<=>Tomás Ruiz(23)");
-    row("earlier line not searched", "Min  61: Tomás Ruiz sale por el canterano", 0, {}, {"Min  60: Luis Gil calienta"});
-    row("name twice counts first", "Min  61: Luis Gil listo. Tomás Ruiz sale por Luis Gil", 1, "Luis Gil<=>Tomás Ruiz(23)");
-    row("home then away goes to List2", "Min  61: Tomás Ruiz sale por Marco Díaz", 2, "Tomás Ruiz<=>Marco Díaz(23)");
-    row("Inicio 0: all away", "Min  61: Tomás Ruiz sale por Luis Gil", 2, "Tomás Ruiz<=>Luis Gil(23)", {},
-        Capture::InicioZero);
-    // The first name's position was a 16-bit number.
-    const QString far(40000, u'x');
-    row("first name beyond 16-bit positions", far + " Tomás Ruiz sale por Luis Gil");
-    row("second name beyond 16-bit positions", "Tomás Ruiz sale por " + far + " Luis Gil", 1, "Tomás Ruiz<=>Luis Gil(23)");
-}
 
 QTEST_GUILESS_MAIN(TestCards)
 #include "tst_cards.moc"

@@ -1,7 +1,6 @@
 #include "formfixture.h"
 #include "shell/picturebox.h"
 
-#include <QLabel>
 #include <QRadioButton>
 
 namespace {
@@ -14,162 +13,124 @@ QByteArray report(const QByteArray &teamsLine = "Atletico Rio (ARIO) vs. Club Si
 
 } // namespace
 
-class TestOpening : public QObject
+class TestOpening : public FormFixture
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void startUp();
-    void successfulOpening();
-    void cancelledOpenings();
-    void failedOpening_data();
-    void failedOpening();
-    void crests_data();
-    void crests();
-
-private:
-    void open(const QString &path)
-    {
-        answerNextOpen(part<CommonDialog>("Archivo"), path);
-        m_window->Abrir_Encuentro_Click();
-    }
     QString shown() { return part<PictureBox>("Cuadro_Principal")->text(); }
-    template<typename T> T *part(const char *name) { return ::part<T>(m_window.get(), name); }
+    QString reportPath() { return m_dir->filePath(QStringLiteral("partido.txt")); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Form1> m_window;
-    QString m_report;
+private slots:
+    void init()
+    {
+        fresh();
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("escudos")));
+        writeFile(reportPath(), report());
+    }
+
+    // A cancelled first opening leaves the window as it started.
+    void startUpAndCancelledFirstOpening()
+    {
+        for (bool cancelled : {false, true}) {
+            if (cancelled)
+                open(QString());
+            QCOMPARE(part<CommonDialog>("Archivo")->FileName, QString());
+            QCOMPARE(playbackButtons(), QStringLiteral("---"));
+            QVERIFY(!m_window->reportOpen());
+            QVERIFY(part<QRadioButton>("Option1")->isChecked());
+            QVERIFY(!part<QTimer>("Timer1")->isActive());
+            for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9",
+                                     "Label10", "List1", "List2", "List3", "List4", "Image1", "Image2", "Frame1"})
+                QVERIFY2(!part<QWidget>(name)->isVisibleTo(m_window.get()), name);
+            QCOMPARE(shown(), QString());
+        }
+    }
+
+    void successfulOpeningAndCancelledSecond()
+    {
+        open(reportPath());
+        // Five empty lines, then the header in Windows-1252.
+        const QString header = QStringLiteral("\n\n\n\n\nLIGA DE PRUEBA\n"
+                                              "Atletico Rio (ARIO) vs. Club Sierra (CSIE) en Estadio Mayor (Valle)\n"
+                                              "Árbitro: Juán Pérez");
+        for (bool cancelled : {false, true}) {
+            if (cancelled)
+                open(QString());
+            QCOMPARE(part<CommonDialog>("Archivo")->FileName, reportPath());
+            QCOMPARE(playbackButtons(), QStringLiteral("B--"));
+            QVERIFY(m_window->reportOpen());
+            QCOMPARE(shown(), header);
+            QCOMPARE(text("Label4") + '|' + text("Label5") + '|' + text("Label10"),
+                     QStringLiteral("Atletico Rio|Club Sierra|Estadio Mayor (Valle)"));
+        }
+    }
+
+    void failedOpening_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("deleteOnChoice");
+        QTest::addColumn<QString>("home");
+
+        QTest::newRow("empty report") << QByteArray() << false << QString();
+        QTest::newRow("teams line without parenthesis") << report("Rio vs. Sierra en Mayor") << false << QString();
+        QTest::newRow("away part without parenthesis: the home name shows")
+            << report("Atletico Rio (ARIO) vs. Club Sierra en Mayor") << false << QStringLiteral("Atletico Rio");
+        QTest::newRow("report deleted after it was chosen") << report() << true << QString();
+    }
+
+    void failedOpening()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, deleteOnChoice);
+        QFETCH(QString, home);
+
+        writeFile(reportPath(), content);
+        if (deleteOnChoice) {
+            connect(part<CommonDialog>("Archivo"), &CommonDialog::aboutToShow, this, [this](QDialog *dialog) {
+                connect(dialog, &QDialog::finished, dialog, [this] { QFile::remove(reportPath()); });
+            });
+        }
+        open(reportPath());
+
+        QCOMPARE(part<CommonDialog>("Archivo")->FileName, reportPath());
+        QCOMPARE(playbackButtons(), QStringLiteral("---"));
+        QVERIFY(!m_window->reportOpen());
+        QCOMPARE(text("Label4"), home);
+    }
+
+    // Which crest file is found is the lookup's part; the window's part is to
+    // keep the default crest of a side when none loads and to size a loaded
+    // home crest.
+    void crests_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("homeLoaded");
+
+        QTest::newRow("only the away crest") << QStringList{"CSIE.gif"} << false;
+        QTest::newRow("both crests") << QStringList{"ARIO.gif", "CSIE.gif"} << true;
+    }
+
+    void crests()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, homeLoaded);
+
+        QImage picture(60, 80, QImage::Format_RGB32);
+        picture.fill(Qt::magenta);
+        for (const QString &file : files)
+            QVERIFY(picture.save(m_dir->filePath(QStringLiteral("escudos/") + file), "PNG"));
+        open(reportPath());
+
+        auto *home = part<QLabel>("Image1");
+        auto *away = part<QLabel>("Image2");
+        QCOMPARE(home->pixmap().size(), homeLoaded ? QSize(60, 80) : QSize(121, 143));
+        QCOMPARE(home->size(), home->pixmap().size());
+        if (!homeLoaded)
+            QCOMPARE(home->pixmap().toImage(), part<QLabel>("Image3")->pixmap().toImage());
+        QCOMPARE(away->pixmap().size(), QSize(60, 80));
+        QCOMPARE(away->size(), QSize(121, 143));
+    }
 };
-
-void TestOpening::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("escudos")));
-    m_window = std::make_unique<Form1>(m_dir->path());
-    m_report = m_dir->filePath(QStringLiteral("partido.txt"));
-    writeFile(m_report, report());
-}
-
-void TestOpening::startUp()
-{
-    QCOMPARE(playbackButtons(*m_window), QStringLiteral("---"));
-    QVERIFY(part<QRadioButton>("Option1")->isChecked());
-    QCOMPARE(m_window->Intervalo, 1);
-    QVERIFY(!part<QTimer>("Timer1")->isActive());
-    for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9", "Label10",
-                             "List1", "List2", "List3", "List4", "Image1", "Image2", "Frame1", "Image3", "Image4"})
-        QVERIFY2(!part<QWidget>(name)->isVisibleTo(m_window.get()), name);
-    QCOMPARE(shown(), QString());
-}
-
-void TestOpening::successfulOpening()
-{
-    open(m_report);
-    QCOMPARE(part<CommonDialog>("Archivo")->FileName, m_report);
-    QCOMPARE(playbackButtons(*m_window), QStringLiteral("B--"));
-    QVERIFY(m_window->reportOpen());
-    // Five empty lines, then the header in Windows-1252.
-    QCOMPARE(shown(), QStringLiteral("\n\n\n\n\nLIGA DE PRUEBA\n"
-                                     "Atletico Rio (ARIO) vs. Club Sierra (CSIE) en Estadio Mayor (Valle)\n"
-                                     "Árbitro: Juán Pérez"));
-    QCOMPARE(part<QLabel>("Label4")->text(), QStringLiteral("Atletico Rio"));
-    QCOMPARE(part<QLabel>("Label5")->text(), QStringLiteral("Club Sierra"));
-    QCOMPARE(part<QLabel>("Label10")->text(), QStringLiteral("Estadio Mayor (Valle)"));
-}
-
-void TestOpening::cancelledOpenings()
-{
-    open(QString());
-    QCOMPARE(part<CommonDialog>("Archivo")->FileName, QString());
-    QCOMPARE(playbackButtons(*m_window), QStringLiteral("---"));
-    QVERIFY(!m_window->reportOpen());
-
-    // A second opening cancelled keeps the first report.
-    open(m_report);
-    const QString header = shown();
-    open(QString());
-    QCOMPARE(part<CommonDialog>("Archivo")->FileName, m_report);
-    QCOMPARE(playbackButtons(*m_window), QStringLiteral("B--"));
-    QVERIFY(m_window->reportOpen());
-    QCOMPARE(shown(), header);
-}
-
-void TestOpening::failedOpening_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("deleteOnChoice");
-    QTest::addColumn<QString>("home");
-
-    QTest::newRow("empty report") << QByteArray() << false << QString();
-    QTest::newRow("teams line without parenthesis") << report("Rio vs. Sierra en Mayor") << false << QString();
-    QTest::newRow("away part without parenthesis: the home name shows")
-        << report("Atletico Rio (ARIO) vs. Club Sierra en Mayor") << false << QStringLiteral("Atletico Rio");
-    QTest::newRow("report deleted after it was chosen") << report() << true << QString();
-}
-
-void TestOpening::failedOpening()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(bool, deleteOnChoice);
-    QFETCH(QString, home);
-
-    writeFile(m_report, content);
-    auto *archivo = part<CommonDialog>("Archivo");
-    if (deleteOnChoice) {
-        connect(archivo, &CommonDialog::aboutToShow, this, [this](QDialog *dialog) {
-            connect(dialog, &QDialog::finished, dialog, [this] { QFile::remove(m_report); });
-        });
-    }
-    open(m_report);
-
-    QCOMPARE(archivo->FileName, m_report);
-    QCOMPARE(playbackButtons(*m_window), QStringLiteral("---"));
-    QVERIFY(!m_window->reportOpen());
-    QCOMPARE(part<QLabel>("Label4")->text(), home);
-}
-
-// Which crest file is found is the lookup's part; the window's part is to keep
-// the default crest of a side when none loads and to size a loaded home crest.
-void TestOpening::crests_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<bool>("homeLoaded");
-    QTest::addColumn<bool>("awayLoaded");
-
-    QTest::newRow("only the away crest") << QStringList{"CSIE.gif"} << false << true;
-    QTest::newRow("both present") << QStringList{"ARIO.gif", "CSIE.gif"} << true << true;
-    QTest::newRow("not a picture") << QStringList{"ARIO.gif:text"} << false << false;
-}
-
-void TestOpening::crests()
-{
-    QFETCH(QStringList, files);
-    QFETCH(bool, homeLoaded);
-    QFETCH(bool, awayLoaded);
-
-    QImage picture(60, 80, QImage::Format_RGB32);
-    picture.fill(Qt::magenta);
-    for (const QString &entry : files) {
-        const QString path = m_dir->filePath(QStringLiteral("escudos/") + entry.section(u':', 0, 0));
-        if (entry.endsWith(u":text"))
-            writeFile(path, "no es una imagen");
-        else
-            QVERIFY(picture.save(path, "PNG"));
-    }
-    open(m_report);
-
-    auto *image1 = part<QLabel>("Image1");
-    auto *image2 = part<QLabel>("Image2");
-    QCOMPARE(image1->pixmap().size(), homeLoaded ? QSize(60, 80) : QSize(121, 143));
-    QCOMPARE(image1->size(), image1->pixmap().size());
-    QCOMPARE(image2->pixmap().size(), awayLoaded ? QSize(60, 80) : QSize(121, 143));
-    QCOMPARE(image2->size(), QSize(121, 143));
-    if (!homeLoaded)
-        QCOMPARE(image1->pixmap().toImage(), part<QLabel>("Image3")->pixmap().toImage());
-    if (!awayLoaded)
-        QCOMPARE(image2->pixmap().toImage(), part<QLabel>("Image4")->pixmap().toImage());
-}
 
 QTEST_MAIN(TestOpening)
 #include "tst_opening.moc"

@@ -37,94 +37,87 @@ class TestForm2 : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void paging_data();
-    void paging();
-    void missingReportShowsEmptyPages();
-    void readsTheReportAfreshEachTime();
-    void looksOfTheMainWindow();
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_report = m_dir->filePath(QStringLiteral("encuentro.txt"));
+        writeReport(m_report, Report);
+    }
+
+    void paging_data()
+    {
+        QTest::addColumn<QString>("presses");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("backEnabled");
+        QTest::addColumn<bool>("forwardEnabled");
+
+        QTest::newRow("opened on page 1") << QString() << 1 << false << true;
+        QTest::newRow(">> three times disables >>") << QStringLiteral(">>>") << 4 << true << false;
+        QTest::newRow(">> a fourth time does nothing") << QStringLiteral(">>>>") << 4 << true << false;
+        QTest::newRow("<< from page 4 enables >>") << QStringLiteral(">>><") << 3 << true << true;
+        QTest::newRow("three >> then three << back to page 1") << QStringLiteral(">>><<<") << 1 << false << true;
+        QTest::newRow("<< on page 1 does nothing") << QStringLiteral("<") << 1 << false << true;
+    }
+
+    void paging()
+    {
+        QFETCH(QString, presses);
+        QFETCH(int, page);
+        QFETCH(bool, backEnabled);
+        QFETCH(bool, forwardEnabled);
+        Form2 window(m_report, 0x00004000);
+        auto *back = part<QPushButton>(window, "Command1");
+        auto *forward = part<QPushButton>(window, "Command2");
+        window.show();
+
+        for (QChar press : presses)
+            QTest::mouseClick(press == u'>' ? forward : back, Qt::LeftButton);
+
+        QCOMPARE(window.shownPage(), page);
+        for (int other = 1; other <= 4; ++other)
+            QCOMPARE(shown(window).contains(QLatin1String(Words[other])), other == page);
+        QCOMPARE(back->isEnabled(), backEnabled);
+        QCOMPARE(forward->isEnabled(), forwardEnabled);
+    }
+
+    void missingReportShowsEmptyPages()
+    {
+        Form2 window(m_dir->filePath(QStringLiteral("movido.txt")), 0x00004000);
+        for (int page = 1; page <= 4; ++page) {
+            QCOMPARE(window.shownPage(), page);
+            QCOMPARE(shown(window), QString(20, u'\n')); // 21 empty rows
+            QTest::mouseClick(part<QPushButton>(window, "Command2"), Qt::LeftButton);
+        }
+    }
+
+    void readsTheReportAfreshEachTime()
+    {
+        {
+            Form2 first(m_report, 0x00004000);
+            QVERIFY(shown(first).contains(QStringLiteral("01 Rio")));
+        }
+        writeReport(m_report, QByteArray(Report).replace("01 Rio", "02 Cambiado"));
+        Form2 second(m_report, 0x00004000);
+        QVERIFY(shown(second).contains(QStringLiteral("02 Cambiado")));
+    }
+
+    void looksOfTheMainWindow()
+    {
+        Form2 window(m_report, 0x00FF0010);
+        window.show();
+        const QImage image = window.grab().toImage();
+        // The colour comes as 0x00BBGGRR: blue and red must not be swapped.
+        QCOMPARE(image.pixelColor(2, 2), QColor(0x10, 0, 0xFF));     // the window's margin
+        QCOMPARE(image.pixelColor(300, 290), QColor(0x10, 0, 0xFF)); // Picture1, below the rows
+        // All 21 rows of a page show above the page buttons.
+        auto *picture = part<PictureBox>(window, "Picture1");
+        QVERIFY(21 * picture->lineStep() <= part<QPushButton>(window, "Command1")->y());
+    }
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_report;
 };
-
-void TestForm2::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_report = m_dir->filePath(QStringLiteral("encuentro.txt"));
-    writeReport(m_report, Report);
-}
-
-void TestForm2::paging_data()
-{
-    QTest::addColumn<QString>("presses");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<bool>("backEnabled");
-    QTest::addColumn<bool>("forwardEnabled");
-
-    QTest::newRow("opened on page 1") << QString() << 1 << false << true;
-    QTest::newRow(">> three times disables >>") << QStringLiteral(">>>") << 4 << true << false;
-    QTest::newRow(">> a fourth time does nothing") << QStringLiteral(">>>>") << 4 << true << false;
-    QTest::newRow("<< from page 4 enables >>") << QStringLiteral(">>><") << 3 << true << true;
-    QTest::newRow("three >> then three << back to page 1") << QStringLiteral(">>><<<") << 1 << false << true;
-    QTest::newRow("<< on page 1 does nothing") << QStringLiteral("<") << 1 << false << true;
-}
-
-void TestForm2::paging()
-{
-    QFETCH(QString, presses);
-    QFETCH(int, page);
-    QFETCH(bool, backEnabled);
-    QFETCH(bool, forwardEnabled);
-    Form2 window(m_report, 0x00004000);
-    auto *back = part<QPushButton>(window, "Command1");
-    auto *forward = part<QPushButton>(window, "Command2");
-    window.show();
-
-    for (QChar press : presses)
-        QTest::mouseClick(press == u'>' ? forward : back, Qt::LeftButton);
-
-    QCOMPARE(window.shownPage(), page);
-    for (int other = 1; other <= 4; ++other)
-        QCOMPARE(shown(window).contains(QLatin1String(Words[other])), other == page);
-    QCOMPARE(back->isEnabled(), backEnabled);
-    QCOMPARE(forward->isEnabled(), forwardEnabled);
-}
-
-void TestForm2::missingReportShowsEmptyPages()
-{
-    Form2 window(m_dir->filePath(QStringLiteral("movido.txt")), 0x00004000);
-    for (int page = 1; page <= 4; ++page) {
-        QCOMPARE(window.shownPage(), page);
-        QCOMPARE(shown(window), QString(20, u'\n')); // 21 empty rows
-        QTest::mouseClick(part<QPushButton>(window, "Command2"), Qt::LeftButton);
-    }
-}
-
-void TestForm2::readsTheReportAfreshEachTime()
-{
-    {
-        Form2 first(m_report, 0x00004000);
-        QVERIFY(shown(first).contains(QStringLiteral("01 Rio")));
-    }
-    writeReport(m_report, QByteArray(Report).replace("01 Rio", "02 Cambiado"));
-    Form2 second(m_report, 0x00004000);
-    QVERIFY(shown(second).contains(QStringLiteral("02 Cambiado")));
-}
-
-void TestForm2::looksOfTheMainWindow()
-{
-    Form2 window(m_report, 0x00FF0010);
-    window.show();
-    const QImage image = window.grab().toImage();
-    // The colour comes as 0x00BBGGRR: blue and red must not be swapped.
-    QCOMPARE(image.pixelColor(2, 2), QColor(0x10, 0, 0xFF));     // the window's margin
-    QCOMPARE(image.pixelColor(300, 290), QColor(0x10, 0, 0xFF)); // Picture1, below the rows
-    // All 21 rows of a page show above the page buttons.
-    auto *picture = part<PictureBox>(window, "Picture1");
-    QVERIFY(21 * picture->lineStep() <= part<QPushButton>(window, "Command1")->y());
-}
 
 QTEST_MAIN(TestForm2)
 #include "tst_form2.moc"
