@@ -37,7 +37,6 @@ private slots:
         QTest::newRow("continuation after a block end dropped") << false << "        Sigue el juego" << D << "" << 33;
         QTest::newRow("empty line ends the block") << true << "" << N << "" << 33;
         QTest::newRow("nine characters show one") << true << "Min  5: x" << N << "x" << 5;
-        QTest::newRow("text after a block end dropped") << false << "Ocasion clara" << D << "" << 33;
         QTest::newRow("lower-case min dropped") << false << "min  3: algo" << D << "" << 33;
         QTest::newRow("half time after a block end") << false << half << Branch::HalfTime << half << 33;
         QTest::newRow("half time right after narration") << true << half << N << half.mid(8) << 33;
@@ -80,7 +79,6 @@ private slots:
         QTest::newRow("far beyond") << "Min  99999999999: x" << -1;
         QTest::newRow("no colon") << "Min  12 sin dos puntos" << -1;
         QTest::newRow("colon before column 6") << "Min: 12: x" << -1;
-        QTest::newRow("only blanks") << "Min    : x" << -1;
         QTest::newRow("blank inside the number") << "Min  1 2: x" << -1;
     }
 

@@ -32,8 +32,7 @@ private slots:
         touch(m_program + "/escudos/csie.gif");
         touch(m_program + "/escudos/Csie.gif");
         touch(m_program + "/escudos/CSIE.gif");
-        touch(m_program + "/escudos/Le\u00f3n.gif");
-        touch(m_program + "/FUERA.gif");
+            touch(m_program + "/FUERA.gif");
         QVERIFY(QDir().mkpath(m_program + "/escudos/CARPETA.gif"));
     }
 
@@ -45,9 +44,6 @@ private slots:
         QTest::newRow("exact name") << "ARIO" << "escudos/ARIO.gif";
         QTest::newRow("exact name before names in another case") << "Csie" << "escudos/Csie.gif";
         QTest::newRow("name in another letter case") << "ario" << "escudos/ARIO.gif";
-        QTest::newRow("accented key in another case") << "LE\u00d3N" << "escudos/Le\u00f3n.gif";
-        QTest::newRow("no such crest") << "ZZZZ" << QString();
-        QTest::newRow("empty key") << QString() << QString();
         QTest::newRow("slash") << "../FUERA" << QString();
         QTest::newRow("backslash") << "..\\FUERA" << QString();
         QTest::newRow("NUL in the key") << (QStringLiteral("ARIO") + QChar(0) + "x") << QString();

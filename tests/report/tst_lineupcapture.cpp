@@ -40,7 +40,6 @@ private slots:
         const QStringList section = closingSection(11);
         QTest::newRow("eleven players a side: 32 rows") << Narration + section + Summary << 6 << 32 << 15 << 30;
         QTest::newRow("summary heading as the 52nd line") << Narration + closingSection(21) << 6 << 51 << 25 << 0;
-        QTest::newRow("no heading") << Narration + Summary << 0 << 0 << 0 << 0;
         QTest::newRow("heading without summary heading") << Narration + section.mid(0, 31) + Summary << 6 << 34 << 15 << 0;
         QStringList blanks = section;
         blanks[15] = "      ";

@@ -129,21 +129,6 @@ private slots:
             QVERIFY(!reader.readLine(line));
         }
     }
-
-    void reopenAndClose()
-    {
-        ReportReader reader;
-        QVERIFY(reader.openBytes("Pe\xc3\xb1" "a\r\nsobra"));
-        QString line;
-        QVERIFY(reader.readLine(line));
-        // Nothing of the first report is left over, nor its encoding.
-        QVERIFY(reader.openBytes("\xf1" "\r\n"));
-        QCOMPARE(reader.encoding(), Encoding::Windows1252);
-        QCOMPARE(readAll(reader), QStringList{u"ñ"_qs});
-        reader.close();
-        QVERIFY(!reader.readLine(line));
-        QVERIFY(reader.atEnd());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestReportReader)

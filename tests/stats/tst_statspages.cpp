@@ -74,8 +74,6 @@ private slots:
         QTest::newRow("Resumen del par in section 1 goes to pages 1 and 3 and starts the summary")
             << QStringList{heading, "A", "-- Resumen del partido --", "Tiros: 3", "", "Fin"}
             << AllPages{{Alineaciones, "A", "-- Resumen del partido --"}, {}, {Resumen, "Tiros: 3"}, {"", "Fin"}};
-        QTest::newRow("phrases compare case-sensitively")
-            << QStringList{"ALINEACIONES FINALES", "A", "", "B"} << AllPages{{}, {}, {}, {}};
         QTest::newRow("sections beyond their page are cut")
             << QStringList{heading} + numbered("home ", 30) + QStringList{""} + numbered("away ", 30)
                    + QStringList{"", "Resumen del partido"} + numbered("summary ", 30) + QStringList{""} + numbered("rest ", 30)
