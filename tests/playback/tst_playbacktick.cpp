@@ -268,6 +268,7 @@ private slots:
         QCOMPARE(result.entries, (QList<ListEntry>{{3, "Tomás Ruiz(Gol,50)"}, {1, "Tomás Ruiz(Amarilla,50)"},
                                                    {1, "Tomás Ruiz(Roja,50)"}, {1, "Tomás Ruiz<=>Luis Gil(50)"}}));
     }
+
     void buscarGol_data()
     {
         QTest::addColumn<Goal>("goal");
@@ -328,6 +329,7 @@ private slots:
         QCOMPARE(state.Marc, QString::number(goal.after.home + 1) + " --");
         QCOMPARE(state.Marc2, QString::number(goal.after.home) + " --");
     }
+
     void extraerNombre_data()
     {
         QTest::addColumn<int>("row");
@@ -396,6 +398,7 @@ private slots:
             Capture::FinZero);
         row("Fin 0: away not searched", "Min  23: Marco Díaz es amonestado", 0, {}, {}, Capture::FinZero);
     }
+
     void amarilla() { check(BUSCAR_AMARILLA); }
 
     void roja_data()
@@ -409,6 +412,7 @@ private slots:
         row("player in entry 5", "        la roja directa", 1, "Juan Perez(Roja,23)", {"Min  75: Juan Perez", "a", "b", "c"});
         row("player six lines back", "        la roja directa", 0, {}, {"Min  75: Juan Perez", "a", "b", "c", "d"});
     }
+
     void roja() { check(BUSCAR_ROJA); }
 
     void cambio_data()
@@ -430,6 +434,7 @@ private slots:
         row("first name beyond 16-bit positions", far + " Tomás Ruiz sale por Luis Gil");
         row("second name beyond 16-bit positions", "Tomás Ruiz sale por " + far + " Luis Gil", 1, "Tomás Ruiz<=>Luis Gil(23)");
     }
+
     void cambio() { check(BUSCAR_CAMBIO); }
 };
 

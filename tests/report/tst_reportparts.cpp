@@ -4,6 +4,7 @@
 #include "report/reportheader.h"
 #include "report/reportreader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -134,6 +135,7 @@ private slots:
         QCOMPARE(result.teams, teams);
         QVERIFY(!reader.isOpen());
     }
+
     void capture_data()
     {
         QTest::addColumn<QStringList>("lines");
@@ -182,6 +184,7 @@ private slots:
         QCOMPARE(QStringList(state.Alineaciones_Finales.begin(), state.Alineaciones_Finales.end()), expected);
         QVERIFY(!reader.isOpen());
     }
+
     void crests_data()
     {
         // A picture beside the crest folder, which no key may reach.

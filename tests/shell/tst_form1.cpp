@@ -82,6 +82,10 @@ Answer pickFont(const QString &name, float size, qint32 colour, bool accept = tr
 
 const QString Campo = QStringLiteral(TEZMARO_SOURCE_DIR "/fondos/campo.gif");
 
+// What shows of a match only from its first start.
+const char *const MatchElements[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9",
+                                     "Label10", "List1", "List2", "List3", "List4", "Image1", "Image2", "Frame1"};
+
 } // namespace
 
 // The main window on a program folder of its own, found by object names:
@@ -90,11 +94,6 @@ class TestForm1 : public QObject
 {
     Q_OBJECT
 
-    void fresh()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        restart();
-    }
     void restart() { m_window = std::make_unique<Form1>(m_dir->path()); }
     template<typename T> T *part(const char *name) { return m_window->findChild<T *>(QLatin1String(name)); }
     QString text(const char *label) { return part<QLabel>(label)->text(); }
@@ -105,6 +104,7 @@ class TestForm1 : public QObject
         answerNextOpen(part<CommonDialog>("Archivo"), path);
         click(1);
     }
+
     // Which of buttons 2, 3 and 4 are enabled, as "BCD" with "-" for disabled.
     QString playbackButtons()
     {
@@ -155,7 +155,8 @@ class TestForm1 : public QObject
 private slots:
     void init()
     {
-        fresh();
+        m_dir = std::make_unique<QTemporaryDir>();
+        restart();
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("escudos")));
         writeFile(reportPath(), report());
     }
@@ -171,8 +172,7 @@ private slots:
             QVERIFY(!m_window->reportOpen());
             QVERIFY(part<QRadioButton>("Option1")->isChecked());
             QVERIFY(!part<QTimer>("Timer1")->isActive());
-            for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9",
-                                     "Label10", "List1", "List2", "List3", "List4", "Image1", "Image2", "Frame1"})
+            for (const char *name : MatchElements)
                 QVERIFY2(!part<QWidget>(name)->isVisibleTo(m_window.get()), name);
             QCOMPARE(shown(), QString());
         }
@@ -240,6 +240,7 @@ private slots:
         QVERIFY(!m_window->reportOpen());
         QCOMPARE(text("Label4"), home);
     }
+
     void commands_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -323,8 +324,7 @@ private slots:
         // The first start clears the header and shows the match; the half-time line stands out.
         click(2);
         QCOMPARE(area->text(), QString());
-        for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9",
-                                 "Label10", "List1", "List2", "List3", "List4", "Image1", "Image2", "Frame1"})
+        for (const char *name : MatchElements)
             QVERIFY2(part<QWidget>(name)->isVisibleTo(m_window.get()), name);
         QCOMPARE(narrationSize(), 16.0);
         playToStop();
@@ -344,12 +344,14 @@ private slots:
         QCOMPARE(text("Label1") + ' ' + text("Label2") + '-' + text("Label3"), QStringLiteral("90 3-2"));
         QCOMPARE(items("List3"), (QStringList{"Lorenzo Bravo(Gol,8)", "Sebastián Roldán(Gol,49)", "Saúl Olivares(Gol,87)"}));
         QCOMPARE(items("List4"), (QStringList{"Ernesto Valcárcel(Gol,22)", "Quique Santana(Gol,57)"}));
-        QCOMPARE(items("List1"), (QStringList{"Jorge Valdivia(Amarilla,22)", "Cristóbal Nieva(Amarilla,38)",
-                                              "Eugenio Campos<=>Maximiliano Rueda(62)", "Amadeo Fuster<=>Saúl Olivares(70)",
-                                              "Fabián Soler<=>Rafa Villena(76)", "Saúl Olivares(Amarilla,89)"}));
-        QCOMPARE(items("List2"), (QStringList{"Celestino Bueno(Amarilla,15)", "Roque Miralles<=>Efrén Tovar(60)",
-                                              "Leonel Cifuentes(Amarilla,65)", "Jonás Etxeberria(Roja,71)",
-                                              "Quique Santana<=>Nazario Pons(73)", "Benjamín Ayala<=>Octavio Lara(80)"}));
+        QCOMPARE(items("List1"),
+                 (QStringList{"Jorge Valdivia(Amarilla,22)", "Cristóbal Nieva(Amarilla,38)",
+                              "Eugenio Campos<=>Maximiliano Rueda(62)", "Amadeo Fuster<=>Saúl Olivares(70)",
+                              "Fabián Soler<=>Rafa Villena(76)", "Saúl Olivares(Amarilla,89)"}));
+        QCOMPARE(items("List2"),
+                 (QStringList{"Celestino Bueno(Amarilla,15)", "Roque Miralles<=>Efrén Tovar(60)",
+                              "Leonel Cifuentes(Amarilla,65)", "Jonás Etxeberria(Roja,71)",
+                              "Quique Santana<=>Nazario Pons(73)", "Benjamín Ayala<=>Octavio Lara(80)"}));
         QVERIFY(!m_window->reportOpen());
     }
 
