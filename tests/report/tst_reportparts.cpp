@@ -73,11 +73,12 @@ private slots:
             << TeamsLine{5, "Rio", "Sierra", "Casa vs. Sierra (CSI", "ARIO", "CSIE"};
 
         QTest::newRow("no ( at all") << "Atletico Rio vs. Club Sierra en Mayor" << TeamsLine{};
-        QTest::newRow("away part without (") << "Atletico Rio (ARIO) vs. Club Sierra" << TeamsLine{1, "Atletico Rio"};
+        QTest::newRow("away part without (")
+            << "Atletico Rio (ARIO) vs. Club Sierra" << TeamsLine{1, "Atletico Rio", {}, {}, {}, {}};
         QTest::newRow("no ) at all") << "Atletico Rio (ARIO vs. Club Sierra (CSIE en Mayor"
-                                     << TeamsLine{3, "Atletico Rio", "Club Sierra", "tico Rio (ARIO vs. Club "};
+                                     << TeamsLine{3, "Atletico Rio", "Club Sierra", "tico Rio (ARIO vs. Club ", {}, {}};
         QTest::newRow("away key without )") << "Atletico Rio (ARIO) vs. Club Sierra (CSIE en Mayor"
-                                            << TeamsLine{4, "Atletico Rio", "Club Sierra", "tico Rio (ARIO) vs. Club", "ARIO"};
+            << TeamsLine{4, "Atletico Rio", "Club Sierra", "tico Rio (ARIO) vs. Club", "ARIO", {}};
     }
 
     void cutting()
@@ -113,7 +114,7 @@ private slots:
         QTest::newRow("empty report") << QStringList{} << 0 << Status::EmptyReport << false << TeamsLine{};
         QTest::newRow("failed cut ends at once, unprinted, keeping what was cut")
             << QStringList{"Uno", "Atletico Rio (ARIO) vs. Club Sierra", "Dos", "Comentarios"} << 1
-            << Status::TeamsLineUncut << true << TeamsLine{1, "Atletico Rio"};
+            << Status::TeamsLineUncut << true << TeamsLine{1, "Atletico Rio", {}, {}, {}, {}};
     }
 
     void reading()

@@ -29,7 +29,7 @@ SettingsReadResult readBytes(const QByteArray &bytes)
     return readSettings(reader);
 }
 
-const SettingsValues Predeterminado{.colorFondo = 0x7E7E7E, .fontSize = 12};
+const SettingsValues Predeterminado{.colorFondo = 0x7E7E7E, .fontSize = 12, .picturePath = {}};
 const SettingsValues Elegido{.colorFondo = INT_MIN, .bold = false, .italic = true, .strikethru = true, .underline = true,
                              .fontName = "Garamond Cursiva", .fontSize = 20.25f, .fontColor = 0x0000FF,
                              .picturePath = "/home/usuario/Imágenes/campo Ñuñoa.gif", .pictureFlag = 1};
@@ -175,7 +175,7 @@ private slots:
         QTest::newRow("relative picture") << SettingsValues{.fontSize = 9.75f, .picturePath = "\\fondos\\campo.gif"} << "9,75";
         // In Windows-1252 these two letters are the bytes of a UTF-8 "é".
         QTest::newRow("Windows-1252 bytes that would read as UTF-8")
-            << SettingsValues{.fontName = "Fuente Ã©", .fontSize = 8.1f} << "8,1";
+            << SettingsValues{.fontName = "Fuente Ã©", .fontSize = 8.1f, .picturePath = {}} << "8,1";
         QTest::newRow("font name outside Windows-1252 goes out as UTF-8")
             << SettingsValues{.fontName = "Łódź Sans", .picturePath = "/Imágenes/a.gif"} << "20,25";
         QTest::newRow("equals signs in values")
