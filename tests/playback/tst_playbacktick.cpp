@@ -214,20 +214,12 @@ private slots:
     void recentLines()
     {
         MatchState state;
-        state.Ultimas_Lineas[3] = QStringLiteral("de otro partido");
+        state.Ultimas_Lineas.fill(QStringLiteral("de otro partido"));
         LIMPIAR_LINEAS(state);
-        PROCESAR_LINEA(state, QStringLiteral("Min  1: L1"), false, 1);
-        PROCESAR_LINEA(state, QStringLiteral("        L2"), true, 1);
-        PROCESAR_LINEA(state, QStringLiteral("dropped"), false, 1);
-        const std::array<QString, 6> two = {QString(), QStringLiteral("        L2"), QStringLiteral("Min  1: L1"),
-                                            QString(), QString(), QString()};
-        QCOMPARE(state.Ultimas_Lineas, two);
-
-        // Empty lines count; the oldest falls out after five; entry 0 stays empty.
-        for (const char *line : {"a", "", "c", "d", "e"})
+        // Empty lines count, the oldest falls out after five and entry 0 stays empty.
+        for (const char *line : {"a", "b", "", "d", "e", "f"})
             GUARDAR_LINEA(state, QString::fromLatin1(line));
-        const std::array<QString, 6> five = {QString(), "e", "d", "c", "", "a"};
-        QCOMPARE(state.Ultimas_Lineas, five);
+        QCOMPARE(state.Ultimas_Lineas, (std::array<QString, 6>{"", "f", "e", "d", "", "b"}));
     }
 
     void periods_data()

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using Encoding = ReportReader::Encoding;
 
 namespace {
@@ -117,16 +119,17 @@ private slots:
         QCOMPARE(characters, bytes.size() - 2 * 1000);
     }
 
+    // A missing file, a folder, or a pipe, whose opening would wait for a writer.
     void notAReport()
     {
         QTemporaryDir dir;
-        for (const QString &path : {dir.filePath("borrado.txt"), dir.path()}) {
+        const QString pipe = dir.filePath("tuberia");
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+        for (const QString &path : {dir.filePath("borrado.txt"), dir.path(), pipe}) {
             ReportReader reader;
             QVERIFY(!reader.open(path));
-            QVERIFY(!reader.isOpen());
-            QVERIFY(reader.atEnd());
             QString line;
-            QVERIFY(!reader.readLine(line));
+            QVERIFY(!reader.readLine(line) && reader.atEnd());
         }
     }
 };

@@ -365,7 +365,6 @@ private slots:
         QCOMPARE(text("Label1"), QStringLiteral("33"));
         QCOMPARE(playbackButtons(), QStringLiteral("--D"));
         QVERIFY(!m_window->reportOpen());
-        QCOMPARE(button(2)->toolTip(), QStringLiteral("Comenzar Partida"));
     }
 
     void openingWhileRunning()
@@ -468,6 +467,14 @@ private slots:
             QCOMPARE(narrationColour(), QColor(255, 192, 0));
             QCOMPARE(pictureSize(), QSize(661, 473));
         }
+
+        // The two default commands bring back the classic look.
+        m_window->Predeterminado_Click();
+        m_window->Predeterminado2_Click();
+        QCOMPARE(background(), QColor(126, 126, 126));
+        QCOMPARE(narrationFont().family() + ' ' + QString::number(narrationFont().pointSizeF()), "Lucida Console 12");
+        QVERIFY(!narrationFont().italic());
+        QCOMPARE(narrationColour(), QColor(Qt::white));
     }
 
     void startUpWithRelativePicture()
