@@ -363,12 +363,11 @@ private slots:
     void playerRowsInOrder()
     {
         MatchState state;
-        fill(state, {player("Tomás Ruiz"), QStringLiteral("Zubizarreta"), player("Luis Gil")},
-                      {player("Marco Díaz")});
+        fill(state, {player("Tomás Ruiz"), "Zubizarreta", player("Luis Gil")}, {player("Marco Díaz")});
         // Rows 4 to 6 home, 7 the separator, 11 away; rows without a name are left out.
         QStringList found;
-        for (const PlayerName &player : playerNames(state))
-            found << QStringLiteral("%1 %2").arg(player.row).arg(player.name);
+        for (const PlayerName &name : playerNames(state))
+            found << QStringLiteral("%1 %2").arg(name.row).arg(name.name);
         QCOMPARE(found, (QStringList{"4 Tomás Ruiz", "6 Luis Gil", "11 Marco Díaz"}));
     }
 
