@@ -1,0 +1,483 @@
+#include "formfixture.h"
+#include "settings/fontdialog.h"
+#include "shell/commondialog.h"
+#include "shell/form1.h"
+#include "shell/framebox.h"
+#include "shell/picturebox.h"
+#include "shell/toolbar.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QByteArray report(const QByteArray &teamsLine = "Atletico Rio (ARIO) vs. Club Sierra (CSIE) en Estadio Mayor (Valle)")
+{
+    return "LIGA DE PRUEBA\r\n" + teamsLine + "\r\n\xC1rbitro: Ju\xE1n P\xE9rez\r\nComentarios del partido\r\n"
+           "Min  1: Empieza el partido.\r\nResultado final: 0 - 0\r\n";
+}
+
+// A shipped report: goals both ways, cards, a sending-off and substitutions.
+const QString Sample = QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/arenales-penascal.txt");
+
+Answer pickColour(const QColor &colour, bool accept = true)
+{
+    return [=](QDialog *d) {
+        static_cast<QColorDialog *>(d)->setCurrentColor(colour);
+        return accept;
+    };
+}
+
+Answer pickFont(const QString &name, float size, qint32 colour, bool accept = true)
+{
+    return [=](QDialog *d) {
+        auto *font = static_cast<FontDialog *>(d);
+        FontChoice choice = font->choice();
+        choice.name = name;
+        choice.size = size;
+        choice.italic = true;
+        choice.color = colour;
+        font->setChoice(choice);
+        return accept;
+    };
+}
+
+const QString Campo = QStringLiteral(TEZMARO_SOURCE_DIR "/fondos/campo.gif");
+
+// What shows of a match only from its first start.
+const char *const MatchElements[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9",
+                                     "Label10", "List1", "List2", "List3", "List4", "Image1", "Image2", "Frame1"};
+
+} // namespace
+
+// The main window on a program folder of its own, found by object names:
+// opening a report, playing it, and the appearance commands.
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+    void restart() { m_window = std::make_unique<Form1>(m_dir->path()); }
+    template<typename T> T *part(const char *name) { return m_window->findChild<T *>(QLatin1String(name)); }
+    QString text(const char *label) { return part<QLabel>(label)->text(); }
+    QAction *button(int position) { return part<Toolbar>("Toolbar1")->button(position); }
+    void click(int position) { button(position)->trigger(); }
+    void open(const QString &path)
+    {
+        answerNextOpen(part<CommonDialog>("Archivo"), path);
+        click(1);
+    }
+
+    // Which of buttons 2, 3 and 4 are enabled, as "BCD" with "-" for disabled.
+    QString playbackButtons()
+    {
+        QString state;
+        for (int position = 2; position <= 4; ++position)
+            state += button(position)->isEnabled() ? QChar(u'A' + position - 1) : QChar(u'-');
+        return state;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Form1> m_window;
+
+    QString shown() { return part<PictureBox>("Cuadro_Principal")->text(); }
+    QString reportPath() { return m_dir->filePath(QStringLiteral("partido.txt")); }
+
+    // Ticks until the timer stops, as many as the report has lines at most.
+    void playToStop()
+    {
+        for (int i = 0; i < 100000 && timer()->isActive(); ++i)
+            m_window->Timer1_Timer();
+        QVERIFY(!timer()->isActive());
+    }
+    QTimer *timer() { return part<QTimer>("Timer1"); }
+    QRadioButton *option(int speed) { return part<QRadioButton>(qPrintable(QStringLiteral("Option%1").arg(speed))); }
+    QStringList items(const char *list)
+    {
+        QStringList result;
+        for (int i = 0; i < part<QListWidget>(list)->count(); ++i)
+            result << part<QListWidget>(list)->item(i)->text();
+        return result;
+    }
+
+    QString settingsText()
+    {
+        QFile file(m_dir->filePath(QStringLiteral("TPZ.INI")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    }
+    QColor background() { return m_window->centralWidget()->palette().color(QPalette::Window); }
+    QSize pictureSize() { return part<PictureBox>("Cuadro_Principal")->picture().size(); }
+    QFont narrationFont() { return part<QLabel>("Texto_Narracion")->font(); }
+    QColor narrationColour() { return part<QLabel>("Texto_Narracion")->palette().color(QPalette::WindowText); }
+    void choosePicture(const QString &path)
+    {
+        answerNextOpen(part<CommonDialog>("Archivo2"), path);
+        m_window->Fondo_Aplicacion_Click();
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        restart();
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("escudos")));
+        writeFile(reportPath(), report());
+    }
+
+    // A cancelled first opening leaves the window as it started.
+    void startUpAndCancelledFirstOpening()
+    {
+        for (bool cancelled : {false, true}) {
+            if (cancelled)
+                open(QString());
+            QCOMPARE(part<CommonDialog>("Archivo")->FileName, QString());
+            QCOMPARE(playbackButtons(), QStringLiteral("---"));
+            QVERIFY(!m_window->reportOpen());
+            QVERIFY(part<QRadioButton>("Option1")->isChecked());
+            QVERIFY(!part<QTimer>("Timer1")->isActive());
+            for (const char *name : MatchElements)
+                QVERIFY2(!part<QWidget>(name)->isVisibleTo(m_window.get()), name);
+            QCOMPARE(shown(), QString());
+        }
+    }
+
+    void successfulOpeningAndCancelledSecond()
+    {
+        QImage crest(60, 80, QImage::Format_RGB32);
+        crest.fill(Qt::magenta);
+        QVERIFY(crest.save(m_dir->filePath(QStringLiteral("escudos/ARIO.gif")), "PNG"));
+        open(reportPath());
+        // Which crest file is found is the lookup's part; the window's part is to
+        // size a loaded home crest and keep the default crest of a side without one.
+        auto *home = part<QLabel>("Image1");
+        auto *away = part<QLabel>("Image2");
+        QCOMPARE(home->pixmap().size(), QSize(60, 80));
+        QCOMPARE(home->size(), QSize(60, 80));
+        QCOMPARE(away->pixmap().toImage(), part<QLabel>("Image4")->pixmap().toImage());
+        QCOMPARE(away->size(), QSize(121, 143));
+
+        // Five empty lines, then the header in Windows-1252.
+        const QString header = QStringLiteral("\n\n\n\n\nLIGA DE PRUEBA\n"
+                                              "Atletico Rio (ARIO) vs. Club Sierra (CSIE) en Estadio Mayor (Valle)\n"
+                                              "Árbitro: Juán Pérez");
+        for (bool cancelled : {false, true}) {
+            if (cancelled)
+                open(QString());
+            QCOMPARE(part<CommonDialog>("Archivo")->FileName, reportPath());
+            QCOMPARE(playbackButtons(), QStringLiteral("B--"));
+            QVERIFY(m_window->reportOpen());
+            QCOMPARE(shown(), header);
+            QCOMPARE(text("Label4") + '|' + text("Label5") + '|' + text("Label10"),
+                     QStringLiteral("Atletico Rio|Club Sierra|Estadio Mayor (Valle)"));
+        }
+    }
+
+    void failedOpening_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("deleteOnChoice");
+        QTest::addColumn<QString>("home");
+
+        QTest::newRow("empty report") << QByteArray() << false << QString();
+        QTest::newRow("away part without parenthesis: the home name shows")
+            << report("Atletico Rio (ARIO) vs. Club Sierra en Mayor") << false << QStringLiteral("Atletico Rio");
+        QTest::newRow("report deleted after it was chosen") << report() << true << QString();
+    }
+
+    void failedOpening()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, deleteOnChoice);
+        QFETCH(QString, home);
+
+        writeFile(reportPath(), content);
+        if (deleteOnChoice) {
+            connect(part<CommonDialog>("Archivo"), &CommonDialog::aboutToShow, this, [this](QDialog *dialog) {
+                connect(dialog, &QDialog::finished, dialog, [this] { QFile::remove(reportPath()); });
+            });
+        }
+        open(reportPath());
+
+        QCOMPARE(part<CommonDialog>("Archivo")->FileName, reportPath());
+        QCOMPARE(playbackButtons(), QStringLiteral("---"));
+        QVERIFY(!m_window->reportOpen());
+        QCOMPARE(text("Label4"), home);
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("buttons");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<QString>("startTip");
+
+        const QString first = QStringLiteral("Comenzar Partida");
+        const QString next = QStringLiteral("Continuar Partida");
+        QTest::newRow("no match") << QStringList() << "---" << false << first;
+        QTest::newRow("ready") << QStringList{"open"} << "B--" << false << first;
+        QTest::newRow("running") << QStringList{"open", "start"} << "-C-" << true << next;
+        QTest::newRow("paused") << QStringList{"open", "start", "pause"} << "B--" << false << next;
+        QTest::newRow("half time") << QStringList{"open", "start", "play"} << "B--" << false << next;
+        QTest::newRow("finished") << QStringList{"open", "start", "play", "start", "play"} << "--D" << false << first;
+        QTest::newRow("opened again after full time")
+            << QStringList{"open", "start", "play", "start", "play", "open"} << "B--" << false << first;
+        QTest::newRow("cancelled opening while running")
+            << QStringList{"open", "start", "cancel"} << "-C-" << true << next;
+    }
+
+    void commands()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, buttons);
+        QFETCH(bool, running);
+        QFETCH(QString, startTip);
+
+        for (const QString &step : steps) {
+            if (step == u"open" || step == u"cancel")
+                open(step == u"open" ? Sample : QString());
+            else if (step == u"play")
+                playToStop();
+            else
+                click(step == u"start" ? 2 : 3);
+        }
+        QCOMPARE(playbackButtons(), buttons);
+        QCOMPARE(timer()->isActive(), running);
+        QCOMPARE(button(2)->toolTip(), startTip);
+    }
+
+    // Speed 2 paces narration lines at 3 s but starts at 2 s when picked while playing.
+    void speeds()
+    {
+        option(2)->click();
+        open(Sample);
+        click(2);
+        // The header lines are dropped at once; the first minute line sets the pace.
+        for (int i = 0; i < 20 && text("Texto_Narracion").isEmpty(); ++i) {
+            QCOMPARE(timer()->interval(), 1);
+            m_window->Timer1_Timer();
+        }
+        QCOMPARE(timer()->interval(), 3000);
+
+        option(1)->click();
+        option(2)->click();
+        QCOMPARE(timer()->interval(), 2000);
+        QVERIFY(timer()->isActive());
+        m_window->Timer1_Timer();
+        QCOMPARE(timer()->interval(), 3000);
+
+        // Paused: the pick waits for the next narration line after continuing.
+        click(3);
+        option(3)->click();
+        QCOMPARE(timer()->interval(), 3000);
+        click(2);
+        QCOMPARE(timer()->interval(), 1);
+        m_window->Timer1_Timer();
+        QCOMPARE(timer()->interval(), 1000);
+    }
+
+    void wholeMatch()
+    {
+        auto *area = part<PictureBox>("Cuadro_Principal");
+        const auto narrationSize = [this] { return part<QLabel>("Texto_Narracion")->font().pointSizeF(); };
+        part<CommonDialog>("Archivo")->FontSize = 16;
+        open(Sample);
+        QVERIFY(!area->text().isEmpty());
+        QCOMPARE(narrationSize(), 12.0);
+
+        // The first start clears the header and shows the match; the half-time line stands out.
+        click(2);
+        QCOMPARE(area->text(), QString());
+        for (const char *name : MatchElements)
+            QVERIFY2(part<QWidget>(name)->isVisibleTo(m_window.get()), name);
+        QCOMPARE(narrationSize(), 16.0);
+        playToStop();
+        QVERIFY(text("Texto_Narracion").startsWith(QStringLiteral("Marcador al descanso:")));
+        QCOMPARE(narrationSize(), 20.0);
+        QCOMPARE(text("Label1") + ' ' + text("Label2") + '-' + text("Label3"), QStringLiteral("45 1-1"));
+
+        // Continuing does not prepare the display again.
+        area->print(QStringLiteral("marca"));
+        part<QLabel>("Label9")->hide();
+        click(2);
+        QCOMPARE(area->text(), QStringLiteral("marca"));
+        QVERIFY(part<QLabel>("Label9")->isHidden());
+        QCOMPARE(narrationSize(), 16.0);
+
+        playToStop();
+        QCOMPARE(text("Label1") + ' ' + text("Label2") + '-' + text("Label3"), QStringLiteral("90 3-2"));
+        QCOMPARE(items("List3"), (QStringList{"Lorenzo Bravo(Gol,8)", "Sebastián Roldán(Gol,49)", "Saúl Olivares(Gol,87)"}));
+        QCOMPARE(items("List4"), (QStringList{"Ernesto Valcárcel(Gol,22)", "Quique Santana(Gol,57)"}));
+        QCOMPARE(items("List1"),
+                 (QStringList{"Jorge Valdivia(Amarilla,22)", "Cristóbal Nieva(Amarilla,38)",
+                              "Eugenio Campos<=>Maximiliano Rueda(62)", "Amadeo Fuster<=>Saúl Olivares(70)",
+                              "Fabián Soler<=>Rafa Villena(76)", "Saúl Olivares(Amarilla,89)"}));
+        QCOMPARE(items("List2"),
+                 (QStringList{"Celestino Bueno(Amarilla,15)", "Roque Miralles<=>Efrén Tovar(60)",
+                              "Leonel Cifuentes(Amarilla,65)", "Jonás Etxeberria(Roja,71)",
+                              "Quique Santana<=>Nazario Pons(73)", "Benjamín Ayala<=>Octavio Lara(80)"}));
+        QVERIFY(!m_window->reportOpen());
+    }
+
+    void reportEndingEarly()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("corto.txt"));
+        writeFile(path, "Rio (ARIO) vs. Sierra (CSIE) en Mayor\r\nComentarios\r\nMin. 33: Se va la luz.\r\n");
+        open(path);
+        click(2);
+        playToStop();
+        QCOMPARE(text("Label1"), QStringLiteral("33"));
+        QCOMPARE(playbackButtons(), QStringLiteral("--D"));
+        QVERIFY(!m_window->reportOpen());
+    }
+
+    void openingWhileRunning()
+    {
+        open(Sample);
+        click(2);
+        for (int i = 0; i < 40; ++i)
+            m_window->Timer1_Timer();
+        QCOMPARE(text("Label2"), QStringLiteral("1"));
+
+        const QString other = m_dir->filePath(QStringLiteral("otro.txt"));
+        writeFile(other, "Uno (UNO) vs. Dos (DOS) en Campo\r\nComentarios\r\nMin  5: Otro partido.\r\n");
+        open(other);
+        // The clock keeps running and reads the new report from its first line;
+        // the new match shows only after the next start.
+        QVERIFY(timer()->isActive());
+        QCOMPARE(playbackButtons(), QStringLiteral("B--"));
+        QVERIFY(part<QLabel>("Label1")->isHidden());
+        QCOMPARE(text("Label2"), QStringLiteral("0"));
+        for (int i = 0; i < 3; ++i)
+            m_window->Timer1_Timer();
+        QCOMPARE(text("Texto_Narracion"), QStringLiteral("Otro partido."));
+    }
+
+    void speedOptionsReachableOverToolbar()
+    {
+        // The speed selector lies over the toolbar row: a click there reaches the option.
+        QWidget *client = m_window->centralWidget();
+        for (int speed = 5; speed >= 1; --speed) {
+            QCOMPARE(client->childAt(option(speed)->mapTo(client, option(speed)->rect().center())), option(speed));
+            option(speed)->click();
+            QCOMPARE(m_window->Intervalo, speed);
+        }
+    }
+
+    // A cancelled dialog still applies and saves the colour or font held, not
+    // what was picked in it.
+    void cancelledDialogsStillSave()
+    {
+        answerNext(part<CommonDialog>("Archivo2"), pickColour(QColor(1, 2, 3), false));
+        m_window->Escoger_Click();
+        QCOMPARE(background(), QColor(0, 64, 0));
+        QVERIFY(settingsText().contains("[COLORFONDO]=16384\r\n"));
+        QFile::remove(m_dir->filePath(QStringLiteral("TPZ.INI")));
+        answerNext(part<CommonDialog>("Archivo"), pickFont("DejaVu Serif", 15.5f, 0x0000FFFF, false));
+        m_window->Escoger2_Click();
+        QCOMPARE(narrationFont().pointSizeF(), 12.0);
+        QVERIFY(settingsText().contains("[LETRAName]=Lucida Console\r\n[LETRASize]=12\r\n"));
+    }
+
+    void pictureCommand()
+    {
+        choosePicture(QString());
+        QVERIFY(settingsText().isEmpty());
+        choosePicture(Campo);
+        QCOMPARE(pictureSize(), QSize(661, 473));
+        const QString saved = settingsText();
+        QVERIFY(saved.endsWith("[IMAGENFONDO]=" + Campo + "\r\n[IMAGEN]=1\r\n"));
+
+        // A picture that does not load is named in a message and changes nothing,
+        // nor does a cancelled choice: the file written next names the picture on show.
+        const QString bad = m_dir->filePath(QStringLiteral("roto.gif"));
+        writeFile(bad, "GIF89a pero no");
+        QString message;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                message = box->text();
+                box->accept();
+            }
+        });
+        closer.start(10);
+        choosePicture(bad);
+        QVERIFY(message.contains(QStringLiteral("roto.gif")));
+        choosePicture(QString());
+        QCOMPARE(settingsText(), saved);
+        m_window->Predeterminado_Click();
+        QVERIFY(settingsText().endsWith("[IMAGENFONDO]=" + Campo + "\r\n[IMAGEN]=1\r\n"));
+        QCOMPARE(pictureSize(), QSize(661, 473));
+    }
+
+    void chosenLookShowsAndSurvivesRestart()
+    {
+        answerNext(part<CommonDialog>("Archivo2"), pickColour(QColor(90, 30, 30)));
+        m_window->Escoger_Click();
+        answerNext(part<CommonDialog>("Archivo"), pickFont("DejaVu Sans", 20.25f, 0x0000C0FF));
+        m_window->Escoger2_Click();
+        choosePicture(Campo);
+        QVERIFY(settingsText().contains("[COLORFONDO]=1973850\r\n"));
+        QVERIFY(settingsText().contains("[LETRAName]=DejaVu Sans\r\n[LETRASize]=20.25\r\n"));
+
+        for (bool restarted : {false, true}) {
+            if (restarted)
+                restart();
+            QCOMPARE(background(), QColor(90, 30, 30));
+            QCOMPARE(part<FrameBox>("Frame2")->backColor(), QColor(90, 30, 30));
+            QCOMPARE(narrationFont().family(), QStringLiteral("DejaVu Sans"));
+            QCOMPARE(narrationFont().pointSizeF(), 20.25);
+            QVERIFY(narrationFont().italic());
+            QCOMPARE(narrationColour(), QColor(255, 192, 0));
+            QCOMPARE(pictureSize(), QSize(661, 473));
+        }
+
+        // The two default commands bring back the classic look.
+        m_window->Predeterminado_Click();
+        m_window->Predeterminado2_Click();
+        QCOMPARE(background(), QColor(126, 126, 126));
+        QCOMPARE(narrationFont().family() + ' ' + QString::number(narrationFont().pointSizeF()), "Lucida Console 12");
+        QVERIFY(!narrationFont().italic());
+        QCOMPARE(narrationColour(), QColor(Qt::white));
+    }
+
+    void startUpWithRelativePicture()
+    {
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("fondos")));
+        QVERIFY(QFile::copy(Campo, m_dir->filePath(QStringLiteral("fondos/campo.gif"))));
+        writeFile(m_dir->filePath(QStringLiteral("TPZ.INI")),
+                  "[General]\r\n[COLORFONDO]=255\r\n[IMAGENFONDO]=\\fondos\\campo.gif\r\n[IMAGEN]=0\r\n[LETRASize]=14\r\n");
+        restart();
+        QCOMPARE(background(), QColor(255, 0, 0));
+        QCOMPARE(pictureSize(), QSize(661, 473));
+        QCOMPARE(narrationFont().pointSizeF(), 14.0);
+
+        // The relative path is written back as it was read.
+        m_window->Predeterminado_Click();
+        QVERIFY(settingsText().endsWith("[IMAGENFONDO]=\\fondos\\campo.gif\r\n[IMAGEN]=0\r\n"));
+    }
+
+    // Last: the exit command leaves no event loop of this process running again.
+    void exitWhilePlaying()
+    {
+        open(Sample);
+        click(2);
+        QEventLoop loop;
+        QTimer::singleShot(0, this, [this] { click(6); });
+        // The exit command ends the event loop the program runs in.
+        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(!timer()->isActive());
+        QVERIFY(!m_window->reportOpen());
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
