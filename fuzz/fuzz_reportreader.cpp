@@ -1,0 +1,121 @@
+// Report reader: any bytes, read line by line with and without end tests in
+// between, must give the lines of the whole file decoded at once and split at
+// CR LF, LF and lone CR.
+
+#include "fuzzcheck.h"
+#include "report/reportreader.h"
+
+#include <QBuffer>
+#include <QStringDecoder>
+#include <QStringList>
+
+#include <cstdint>
+
+namespace {
+
+// The reader decodes in chunks of this size; an input starting with a byte of
+// 0x80 or more is moved to straddle the first chunk boundary, so a CR LF or a
+// UTF-8 sequence cut by it is tried without inputs of 64 kB.
+constexpr qsizetype Chunk = 64 * 1024;
+
+QByteArray reportBytes(const uint8_t *data, size_t size)
+{
+    if (size == 0 || data[0] < 0x80)
+        return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+    const qsizetype before = data[0] & 0x7f;
+    QByteArray bytes;
+    bytes.reserve(Chunk + qsizetype(size));
+    while (bytes.size() < Chunk - before)
+        bytes += "Min 12: relleno hasta el final del trozo\r\n";
+    bytes.truncate(Chunk - before);
+    bytes.append(reinterpret_cast<const char *>(data) + 1, qsizetype(size) - 1);
+    return bytes;
+}
+
+QStringList referenceLines(const QByteArray &bytes, ReportReader::Encoding encoding)
+{
+    QString text;
+    if (encoding == ReportReader::Encoding::Utf8) {
+        QByteArrayView view(bytes);
+        if (view.startsWith("\xEF\xBB\xBF"))
+            view = view.sliced(3);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        text = decoder(view);
+    } else {
+        QStringDecoder decoder("windows-1252");
+        if (!decoder.isValid())
+            decoder = QStringDecoder(QStringDecoder::Latin1);
+        text = decoder(bytes);
+    }
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\n' && c != u'\r')
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines << text.mid(start);
+    return lines;
+}
+
+// Reads every line; endTests says before which reads atEnd() is asked, and
+// how often (asking twice must not change anything).
+QStringList readAll(ReportReader &reader, unsigned endTests)
+{
+    QStringList lines;
+    QString line;
+    for (unsigned n = 0;; ++n) {
+        const unsigned pattern = (endTests >> (n % 8)) & 1u;
+        bool end = false;
+        if (pattern) {
+            end = reader.atEnd();
+            FUZZ_CHECK(reader.atEnd() == end);
+        }
+        const bool got = reader.readLine(line);
+        if (pattern)
+            FUZZ_CHECK(got != end);
+        if (!got)
+            break;
+        FUZZ_CHECK(!line.contains(u'\n') && !line.contains(u'\r'));
+        lines << line;
+    }
+    // Past the end everything stays at the end.
+    FUZZ_CHECK(!reader.readLine(line));
+    FUZZ_CHECK(reader.atEnd());
+    return lines;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = reportBytes(data, size);
+
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    const ReportReader::Encoding encoding = ReportReader::detectEncoding(buffer);
+    const QStringList expected = referenceLines(bytes, encoding);
+
+    ReportReader reader;
+    // The same reader, reopened each time, must start afresh.
+    for (unsigned endTests : {0x00u, 0xffu, 0x5au, size > 1 ? unsigned(data[size - 1]) : 0x0fu}) {
+        FUZZ_CHECK(reader.openBytes(bytes));
+        FUZZ_CHECK(reader.isOpen());
+        FUZZ_CHECK(reader.encoding() == encoding);
+        FUZZ_CHECK(readAll(reader, endTests) == expected);
+    }
+
+    // Closing halfway leaves nothing to read.
+    reader.openBytes(bytes);
+    QString line;
+    reader.readLine(line);
+    reader.close();
+    FUZZ_CHECK(!reader.isOpen() && reader.atEnd() && !reader.readLine(line));
+    return 0;
+}
