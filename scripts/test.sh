@@ -15,7 +15,7 @@ esac
 "$root/scripts/setup.sh" "$build"
 if [ $sanitize -eq 1 ]; then
     cmake "$build" -DTEZMARO_SANITIZE=ON >/dev/null
-    export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1
+    export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1
     export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 fi
 cmake --build "$build" -j"$(nproc)"

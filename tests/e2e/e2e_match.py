@@ -242,8 +242,22 @@ def replay(program, report_path):
                      and next((t for t in find_all(dialog, pyatspi.ROLE_TEXT)
                                if has_state(t, pyatspi.STATE_FOCUSED)), None))
     log("file dialog shown")
-    type_text(report_path)
-    wait_for("the typed path in the file name field", lambda: field.queryText().getText(0, -1) == report_path)
+    # The path goes in through the field's editable-text interface, as a
+    # screen reader's user would enter it; synthesised keystrokes can be lost
+    # on a busy machine. Typing stays as the fallback.
+    for attempt in range(3):
+        try:
+            field.queryEditableText().setTextContents(report_path)
+        except Exception:
+            type_text(report_path)
+        try:
+            wait_for("the path in the file name field",
+                     lambda: field.queryText().getText(0, -1) == report_path, timeout=5)
+            break
+        except Failure:
+            if attempt == 2:
+                raise
+            log("path not in the file name field yet; entering it again")
     # The first Enter may only close the completion list that typing opened;
     # a second one reaching the main window would do nothing there.
     for attempt in range(3):
