@@ -550,7 +550,10 @@ void Form1::Timer1_Timer()
     case TickResult::Branch::Dropped:
         return;
     case TickResult::Branch::Narration: {
-        if (tick.period)
+        // Setting the interval restarts the timer from now, which would add
+        // each tick's own lateness to every period; an unchanged period keeps
+        // the timer on its schedule.
+        if (tick.period && *tick.period != Timer1->interval())
             Timer1->setInterval(*tick.period);
         Texto_Narracion->setText(tick.text);
         if (tick.minuteRead)
