@@ -37,10 +37,27 @@ struct Wakeups
 {
     int awake = 0;       // the dispatcher came back from waiting
     qint64 switches = 0; // the thread was put to sleep and woken
+    QStringList events;  // what was delivered meanwhile, to name a cause
 };
 
-// Lets the event loop run idle for one second. The single-shot timer that
-// ends the second wakes it once.
+// Notes every event delivered in the application, by receiver and type.
+class EventLog : public QObject
+{
+public:
+    QStringList entries;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        entries << QStringLiteral("%1 %2 (event %3)")
+                       .arg(QLatin1String(watched->metaObject()->className()), watched->objectName())
+                       .arg(int(event->type()));
+        return false;
+    }
+};
+
+// Lets the event loop run idle for one second. The timer that ends the second
+// wakes it once.
 Wakeups idleSecond()
 {
     QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
@@ -50,11 +67,18 @@ Wakeups idleSecond()
     QApplication::processEvents();
     QApplication::processEvents();
     const auto connection = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, &loop, [&] { ++result.awake; });
+    EventLog log;
+    QCoreApplication::instance()->installEventFilter(&log);
     const qint64 before = voluntarySwitches();
-    QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+    QTimer second;
+    second.setSingleShot(true);
+    QObject::connect(&second, &QTimer::timeout, &loop, &QEventLoop::quit);
+    second.start(1000);
     loop.exec();
     result.switches = voluntarySwitches() - before;
+    QCoreApplication::instance()->removeEventFilter(&log);
     QObject::disconnect(connection);
+    result.events = log.entries;
     return result;
 }
 
@@ -120,6 +144,8 @@ void runIdleBench(Results &results)
         std::printf("    %s: timers [%s], %d wake-ups, %lld context switches in 1 s\n", qPrintable(state),
                     qPrintable(timers.join(QStringLiteral(", "))), w.awake, qlonglong(w.switches));
         const bool idle = timers.isEmpty() && w.awake <= empty.awake && w.switches <= empty.switches;
+        if (expectIdle && !idle)
+            std::printf("    delivered meanwhile: %s\n", qPrintable(w.events.join(QStringLiteral("; "))));
         if (!expectIdle && idle)
             std::printf("    (the running match did not wake the loop: the count cannot be trusted)\n");
         results.add({QStringLiteral("Idle: %1").arg(state),

@@ -27,7 +27,12 @@ void runUntil(QTimer *timer, const std::function<bool()> &done, int limitMs)
         if (done())
             loop.quit();
     });
-    QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
+    // A timer of this scope, so that it is gone with the loop: a single-shot
+    // timer would still fire later, in another measurement.
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    limit.start(limitMs);
     loop.exec();
     QObject::disconnect(connection);
 }
