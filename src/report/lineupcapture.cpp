@@ -4,8 +4,14 @@
 #include "reportreader.h"
 #include "textcuts.h"
 
+#include <QStringMatcher>
+
 void captureLineups(ReportReader &report, MatchState &state)
 {
+    // Every line up to the heading is searched for it: a matcher built once
+    // keeps that search cheap next to reading the line.
+    static const QStringMatcher heading(u"Alineaciones finales");
+
     bool capturing = false;
     qint16 row = 0;
     state.Inicio = 0;
@@ -16,7 +22,7 @@ void captureLineups(ReportReader &report, MatchState &state)
     // captures nothing.
     bool haveLine = report.readLine(Linea);
     while (haveLine) {
-        if (capturing || Linea.contains(u"Alineaciones finales")) {
+        if (capturing || heading.indexIn(Linea) >= 0) {
             capturing = true;
             // A 52nd line has no row to go to; the capture ends there.
             if (row >= MatchState::LineupRows)

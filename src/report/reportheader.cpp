@@ -2,8 +2,15 @@
 
 #include "reportreader.h"
 
+#include <QStringMatcher>
+
 HeaderResult readHeader(ReportReader &report, const std::function<void(const QString &)> &print)
 {
+    // A report without the narration marker is header to its last line, so
+    // the marker is searched for in every line: a matcher built once keeps
+    // that cheap.
+    static const QStringMatcher marker(u"Comentarios");
+
     HeaderResult result;
     QString Linea;
     // The first read comes before any end test, so an empty report fails here.
@@ -12,9 +19,9 @@ HeaderResult readHeader(ReportReader &report, const std::function<void(const QSt
         return result;
     }
     while (true) {
-        if (Linea.contains(u"Comentarios"))
+        if (marker.indexIn(Linea) >= 0)
             break;
-        if (Linea.contains(u"vs.") && !result.teamsLineFound) {
+        if (!result.teamsLineFound && Linea.contains(u"vs.")) {
             result.teams = cutTeamsLine(Linea);
             result.teamsLineFound = true;
             if (!result.teams.complete()) {

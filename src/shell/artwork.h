@@ -10,7 +10,8 @@
 namespace Artwork {
 
 QPixmap pixmap(const QString &resource, const QSize &size, qreal devicePixelRatio = 1.0);
-// An icon with renderings for the given sizes (and their double for high DPI).
+// An icon offering the given sizes, each drawn only when it is first asked for
+// (at any size and pixel ratio the caller needs).
 QIcon icon(const QString &resource, std::initializer_list<int> sizes);
 
 } // namespace Artwork

@@ -276,9 +276,7 @@ void Form1::createElements()
                          ClassicLook::font(QStringLiteral("System"), 19.5, true), true);
 
     Image4 = createImage(QStringLiteral("Image4"), ClassicLook::rect(7080, 3600, 1815, 2145));
-    Image4->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_visita.svg"), QSize(121, 143)));
     Image3 = createImage(QStringLiteral("Image3"), ClassicLook::rect(360, 3600, 1815, 2145));
-    Image3->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_local.svg"), QSize(121, 143)));
 
     const QFont tahoma9 = ClassicLook::font(QStringLiteral("Tahoma"), 9, true);
     Label10 = createLabel(Cuadro_Principal, QStringLiteral("Label10"), QString(), ClassicLook::rect(3360, 1800, 3255, 375),
@@ -490,6 +488,12 @@ bool Form1::LEER_ENCUENTRO()
     if (!header.ok())
         return false;
 
+    // The stored default crests are drawn when a report first needs them
+    // rather than at start-up.
+    if (Image3->pixmap().isNull())
+        Image3->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_local.svg"), QSize(121, 143)));
+    if (Image4->pixmap().isNull())
+        Image4->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_visita.svg"), QSize(121, 143)));
     Image1->setPixmap(Image3->pixmap());
     Image1->resize(Image1->pixmap().size());
     Image2->setPixmap(Image4->pixmap());
@@ -595,7 +599,10 @@ void Form1::Timer1_Timer()
     case TickResult::Branch::Dropped:
         return;
     case TickResult::Branch::Narration: {
-        if (tick.period)
+        // Setting the interval restarts the timer from now, which would add
+        // each tick's own lateness to every period; an unchanged period keeps
+        // the timer on its schedule.
+        if (tick.period && *tick.period != Timer1->interval())
             Timer1->setInterval(*tick.period);
         Texto_Narracion->setText(tick.text);
         if (tick.minuteRead)

@@ -55,10 +55,13 @@ int PictureBox::lineStep() const
 void PictureBox::print(const QString &line)
 {
     // Only lines that start inside the area can ever be seen; the rest are
-    // counted but not kept.
-    if ((m_textLines * lineStep()) < height())
-        m_lines.append(line.left(MaxKeptLineLength));
+    // counted but not kept, and change nothing on screen. A report without
+    // the narration marker prints every line it has.
+    const bool visible = (m_textLines * lineStep()) < height();
     ++m_textLines;
+    if (!visible)
+        return;
+    m_lines.append(line.left(MaxKeptLineLength));
     updateAccessibleText();
     update();
 }

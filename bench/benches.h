@@ -1,0 +1,9 @@
+#pragma once
+
+class Results;
+
+void runOpenBench(Results &results);
+void runTickBench(Results &results);
+void runTimerBench(Results &results);
+void runIdleBench(Results &results);
+void runStartupBench(Results &results);
