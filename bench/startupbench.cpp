@@ -92,7 +92,7 @@ void runStartupBench(Results &results)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::printf("    platform: %s\n", qgetenv("QT_QPA_PLATFORM").constData());
 
-    constexpr int Runs = 15;
+    constexpr int Runs = 21;
     QList<double> programMs, emptyMs, programCpu, emptyCpu, programMb, emptyMb;
     const QByteArray programProbe = TEZMARO_STARTUP_PROBE;
     const QByteArray emptyProbe = TEZMARO_EMPTY_PROBE;
@@ -119,13 +119,15 @@ void runStartupBench(Results &results)
     std::printf("    %lld runs each: program %.1f ms (%.1f to %.1f), empty window %.1f ms (%.1f to %.1f)\n",
                 qlonglong(programMs.size()), program, Timing::quantile(programMs, 0), Timing::quantile(programMs, 1),
                 empty, Timing::quantile(emptyMs, 0), Timing::quantile(emptyMs, 1));
-    std::printf("    processor time of the whole process: program %.1f ms, empty window %.1f ms (ratio %.2f)\n",
-                Timing::median(programCpu), Timing::median(emptyCpu),
-                Timing::median(programCpu) / Timing::median(emptyCpu));
+    const double programCpuMs = Timing::median(programCpu);
+    const double emptyCpuMs = Timing::median(emptyCpu);
     results.add({QStringLiteral("Start-up to a shown main window, median of %1").arg(programMs.size()),
-                 QStringLiteral("%1 ms").arg(Timing::fixed(program, 1)),
-                 QStringLiteral("%1 ms (empty QMainWindow)").arg(Timing::fixed(empty, 1)),
-                 Timing::fixed(program / empty, 2), QStringLiteral("ratio ≤ 1.3"), program / empty <= 1.3});
+                 QStringLiteral("%1 ms (processor %2 ms)").arg(Timing::fixed(program, 1), Timing::fixed(programCpuMs, 1)),
+                 QStringLiteral("%1 ms (processor %2 ms), empty QMainWindow")
+                     .arg(Timing::fixed(empty, 1), Timing::fixed(emptyCpuMs, 1)),
+                 QStringLiteral("%1 (processor %2)").arg(Timing::fixed(program / empty, 2),
+                                                        Timing::fixed(programCpuMs / emptyCpuMs, 2)),
+                 QStringLiteral("ratio ≤ 1.3"), program / empty <= 1.3});
     const double programPeak = Timing::median(programMb);
     const double emptyPeak = Timing::median(emptyMb);
     results.add({QStringLiteral("Peak memory at the shown window (VmHWM), median"),
