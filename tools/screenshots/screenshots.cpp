@@ -123,6 +123,6 @@ int main(int argc, char *argv[])
     auto *narration = window.findChild<QLabel *>(QStringLiteral("Texto_Narracion"));
     for (int i = 0; i < 60 || narration->text().isEmpty(); ++i)
         window.Timer1_Timer();
-    save(&window, out.filePath(QStringLiteral("aspecto.png")));
+    save(&window, out.filePath(QStringLiteral("apariencia.png")));
     return 0;
 }
