@@ -96,12 +96,6 @@ Form3::Form3(QWidget *parent)
     line(this, 0, 585, 3962, 2580, 0x00FFFFFF);
 }
 
-void Form3::showModal(QWidget *parent)
-{
-    Form3 box(parent);
-    box.exec();
-}
-
 void Form3::cmdOK_Click()
 {
     accept();

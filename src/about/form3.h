@@ -13,9 +13,6 @@ class Form3 : public QDialog
 public:
     explicit Form3(QWidget *parent = nullptr);
 
-    // Shows a fresh box modally over the parent and returns once it is gone.
-    static void showModal(QWidget *parent);
-
 public slots:
     void cmdOK_Click();
 
