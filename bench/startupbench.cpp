@@ -93,16 +93,19 @@ void runStartupBench(Results &results)
     std::printf("    platform: %s\n", qgetenv("QT_QPA_PLATFORM").constData());
 
     constexpr int Runs = 21;
-    QList<double> programMs, emptyMs, programCpu, emptyCpu, programMb, emptyMb;
+    QList<double> programMs, emptyMs, programCpu, emptyCpu, programMb, emptyMb, textMs;
     const QByteArray programProbe = TEZMARO_STARTUP_PROBE;
     const QByteArray emptyProbe = TEZMARO_EMPTY_PROBE;
     const QByteArray folder = QFile::encodeName(programDir.path());
-    // One of each first, to have the libraries in the page cache for both.
+    // One of each first, to have the libraries in the page cache for all.
     startProbe(programProbe, {folder});
     startProbe(emptyProbe, {});
     for (int run = 0; run < Runs; ++run) {
         const Start program = startProbe(programProbe, {folder});
         const Start empty = startProbe(emptyProbe, {});
+        const Start text = startProbe(emptyProbe, {"--text"});
+        if (text.ok)
+            textMs << text.ms;
         if (!program.ok || !empty.ok) {
             std::printf("    (a probe did not report: program %d, empty %d)\n", int(program.ok), int(empty.ok));
             continue;
@@ -128,6 +131,13 @@ void runStartupBench(Results &results)
                  QStringLiteral("%1 (processor %2)").arg(Timing::fixed(program / empty, 2),
                                                         Timing::fixed(programCpuMs / emptyCpuMs, 2)),
                  QStringLiteral("ratio ≤ 1.3"), program / empty <= 1.3});
+    // What a window costs as soon as it shows any text: the font
+    // configuration, a font and the menu bar.
+    const double text = Timing::median(textMs);
+    results.add({QStringLiteral("… for reference: the empty window with a menu bar and one label"),
+                 QStringLiteral("%1 ms").arg(Timing::fixed(text, 1)),
+                 QStringLiteral("%1 ms (empty QMainWindow)").arg(Timing::fixed(empty, 1)),
+                 Timing::fixed(text / empty, 2), QString(), false, true});
     const double programPeak = Timing::median(programMb);
     const double emptyPeak = Timing::median(emptyMb);
     results.add({QStringLiteral("Peak memory at the shown window (VmHWM), median"),
