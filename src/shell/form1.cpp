@@ -720,16 +720,24 @@ void Form1::Fondo_Aplicacion_Click()
     if (picture.isNull()) {
         const QString rejected = Archivo2->FileName;
         Archivo2->FileName = previous;
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Imagen de Fondo"),
-                        QStringLiteral("No se puede mostrar «%1» como imagen de fondo.").arg(rejected),
-                        QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("Fondo_Error"));
-        box.exec();
+        avisar(QStringLiteral("Imagen de Fondo"),
+               QStringLiteral("No se puede mostrar «%1» como imagen de fondo.").arg(rejected),
+               QStringLiteral("Fondo_Error"));
         return;
     }
     IMAGEN_NUM = 1;
     GUARDAR_OPCIONES();
     Cuadro_Principal->setPicture(picture);
+}
+
+void Form1::avisar(const QString &title, const QString &text, const QString &name)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+    box.setObjectName(name);
+    // Text from a report or a path is shown as it is, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    emit aboutToWarn(&box);
+    box.exec();
 }
 
 void Form1::Acerca_Click()

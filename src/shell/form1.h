@@ -13,6 +13,7 @@ class PictureBox;
 class QAction;
 class QLabel;
 class QListWidget;
+class QMessageBox;
 class QMenu;
 class QRadioButton;
 class QTimer;
@@ -55,6 +56,15 @@ public:
     bool LEER_ENCUENTRO();
     void LEER_OPCIONES();
     void GUARDAR_OPCIONES();
+
+    // Tells the user, in one short modal message, that an action of theirs
+    // failed; name is the box's object name.
+    void avisar(const QString &title, const QString &text, const QString &name = QStringLiteral("Aviso"));
+
+signals:
+    // Emitted with each message box just before it runs, so it can be answered
+    // without a person.
+    void aboutToWarn(QMessageBox *box);
 
 public slots:
     void Form_Load();

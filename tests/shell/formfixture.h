@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -46,3 +47,17 @@ inline QAction *toolbarButton(Form1 &window, int position)
 {
     return window.findChild<Toolbar *>(QStringLiteral("Toolbar1"))->button(position);
 }
+
+// Answers every message box of a window with OK, keeping their texts in order.
+struct Notices
+{
+    QStringList texts;
+
+    explicit Notices(Form1 &window)
+    {
+        QObject::connect(&window, &Form1::aboutToWarn, &window, [this](QMessageBox *box) {
+            texts.append(box->text());
+            QTimer::singleShot(0, box, &QMessageBox::accept);
+        });
+    }
+};

@@ -399,17 +399,10 @@ private slots:
         // nor does a cancelled choice: the file written next names the picture on show.
         const QString bad = m_dir->filePath(QStringLiteral("roto.gif"));
         writeFile(bad, "GIF89a pero no");
-        QString message;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                message = box->text();
-                box->accept();
-            }
-        });
-        closer.start(10);
+        Notices notices(*m_window);
         choosePicture(bad);
-        QVERIFY(message.contains(QStringLiteral("roto.gif")));
+        QCOMPARE(notices.texts.size(), 1);
+        QVERIFY(notices.texts.first().contains(QStringLiteral("roto.gif")));
         choosePicture(QString());
         QCOMPARE(settingsText(), saved);
         m_window->Predeterminado_Click();
