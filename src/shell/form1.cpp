@@ -78,6 +78,21 @@ QPixmap loadPicture(const QString &path)
     return QPixmap::fromImage(reader.read());
 }
 
+// The place of a crest, the size of the stored default crests.
+constexpr QSize CrestBox(121, 143);
+
+bool fitsCrestBox(const QPixmap &crest)
+{
+    return crest.width() <= CrestBox.width() && crest.height() <= CrestBox.height();
+}
+
+// A crest larger than its place would cover the lists and labels below it:
+// it is scaled down to fit, smoothly and keeping its proportions.
+QPixmap fittedCrest(const QPixmap &crest)
+{
+    return fitsCrestBox(crest) ? crest : crest.scaled(CrestBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 Form1::Form1(const QString &programDir, QWidget *parent)
@@ -290,6 +305,9 @@ void Form1::createElements()
                                   ClassicLook::font(QStringLiteral("Lucida Console"), 20.25, true), true);
     Image2 = createImage(QStringLiteral("Image2"), ClassicLook::rect(7200, 0, 1815, 2145));
     Image2->setScaledContents(true);
+    // A crest scaled down to fit keeps its proportions, so may leave room at
+    // the sides of its place: it hangs from the middle of the top edge.
+    Image2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Image1 = createImage(QStringLiteral("Image1"), ClassicLook::rect(960, 0, 1815, 2250));
     const QFont heading = ClassicLook::font(QStringLiteral("Lucida Console"), 8.25, true);
     Label6 = createLabel(Cuadro_Principal, QStringLiteral("Label6"), QStringLiteral("Amonestaciones y Sustituciones"),
@@ -494,18 +512,20 @@ bool Form1::LEER_ENCUENTRO()
         Image3->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_local.svg"), QSize(121, 143)));
     if (Image4->pixmap().isNull())
         Image4->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_visita.svg"), QSize(121, 143)));
-    Image1->setPixmap(Image3->pixmap());
-    Image1->resize(Image1->pixmap().size());
-    Image2->setPixmap(Image4->pixmap());
     // A crest that cannot be loaded leaves the default crest of its side.
-    const QPixmap home = loadPicture(crestFile(m_programDir, EQUIPO_LOCAL));
-    if (!home.isNull()) {
-        Image1->setPixmap(home);
-        Image1->resize(home.size());
-    }
-    const QPixmap away = loadPicture(crestFile(m_programDir, EQUIPO_VISITA));
-    if (!away.isNull())
-        Image2->setPixmap(away);
+    QPixmap home = loadPicture(crestFile(m_programDir, EQUIPO_LOCAL));
+    if (home.isNull())
+        home = Image3->pixmap();
+    home = fittedCrest(home);
+    Image1->setPixmap(home);
+    Image1->resize(home.size());
+    QPixmap away = loadPicture(crestFile(m_programDir, EQUIPO_VISITA));
+    if (away.isNull())
+        away = Image4->pixmap();
+    // The away crest is stretched to its place, but one scaled down to fit
+    // keeps its proportions.
+    Image2->setScaledContents(fitsCrestBox(away));
+    Image2->setPixmap(fittedCrest(away));
     return true;
 }
 

@@ -155,12 +155,9 @@ private slots:
         crest.fill(Qt::magenta);
         QVERIFY(crest.save(m_dir->filePath(QStringLiteral("escudos/ARIO.gif")), "PNG"));
         open(reportPath());
-        // Which crest file is found is the lookup's part; the window's part is to
-        // size a loaded home crest and keep the default crest of a side without one.
-        auto *home = part<QLabel>("Image1");
+        // Which crest file is found is the lookup's part; the window's part is
+        // to keep the default crest of a side without one.
         auto *away = part<QLabel>("Image2");
-        QCOMPARE(home->pixmap().size(), QSize(60, 80));
-        QCOMPARE(home->size(), QSize(60, 80));
         QCOMPARE(away->pixmap().toImage(), part<QLabel>("Image4")->pixmap().toImage());
         QCOMPARE(away->size(), QSize(121, 143));
 
@@ -178,6 +175,40 @@ private slots:
             QCOMPARE(text("Label4") + '|' + text("Label5") + '|' + text("Label10"),
                      QStringLiteral("Atletico Rio|Club Sierra|Estadio Mayor (Valle)"));
         }
+    }
+
+    // A crest larger than its place, 121 by 143, is scaled down to fit it,
+    // keeping its proportions; a smaller one shows as it always did.
+    void crests_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("home");
+        QTest::addColumn<QSize>("away");
+
+        QTest::newRow("smaller: home at its own size, away stretched to its place")
+            << QSize(60, 80) << QSize(60, 80) << QSize(121, 143);
+        QTest::newRow("wide, larger than the window") << QSize(2000, 1200) << QSize(121, 72) << QSize(121, 72);
+        QTest::newRow("tall") << QSize(400, 2000) << QSize(28, 143) << QSize(28, 143);
+    }
+
+    void crests()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, home);
+        QFETCH(QSize, away);
+
+        QImage crest(picture, QImage::Format_RGB32);
+        crest.fill(Qt::magenta);
+        for (const char *key : {"ARIO", "CSIE"})
+            QVERIFY(crest.save(m_dir->filePath(QStringLiteral("escudos/%1.gif").arg(QLatin1String(key))), "PNG"));
+        open(reportPath());
+        const auto shown = [this](const char *name) {
+            auto *image = part<QLabel>(name);
+            return image->hasScaledContents() ? image->size() : image->pixmap().size();
+        };
+        QCOMPARE(shown("Image1"), home);
+        QCOMPARE(part<QLabel>("Image1")->size(), home);
+        QCOMPARE(shown("Image2"), away);
     }
 
     void failedOpening_data()
