@@ -155,6 +155,8 @@ QLabel *Form1::createLabel(QWidget *container, const QString &name, const QStrin
 {
     auto *label = new QLabel(caption, container);
     label->setObjectName(name);
+    // Captions and report text alike are shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
     label->setFont(labelFont);
     label->setWordWrap(true);

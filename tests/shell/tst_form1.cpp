@@ -211,6 +211,23 @@ private slots:
         QCOMPARE(shown("Image2"), away);
     }
 
+    // Text from a report is shown as it is: tags and entities are characters.
+    void reportTextShownPlain()
+    {
+        writeFile(reportPath(), "LIGA\r\n<b>Rio</b> (ARIO) vs. Sierra &amp; Mar (CSIE) en <u>Mayor</u>\r\nComentarios\r\n"
+                                "Min  1: Tom\xE1s <i>Ruiz</i> &lt;dispara&gt;\r\n");
+        open(reportPath());
+        click(2);
+        for (int i = 0; i < 4; ++i)
+            m_window->Timer1_Timer();
+        QCOMPARE(text("Label4") + '|' + text("Label5") + '|' + text("Label10") + '|' + text("Texto_Narracion"),
+                 QStringLiteral("<b>Rio</b>|Sierra &amp; Mar|<u>Mayor</u>|Tomás <i>Ruiz</i> &lt;dispara&gt;"));
+        for (QLabel *label : m_window->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty())
+                QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+        }
+    }
+
     void failedOpening_data()
     {
         QTest::addColumn<QByteArray>("content");
