@@ -12,6 +12,7 @@
 #include "playback/matchstate.h"
 #include "playback/tick.h"
 #include "report/reportreader.h"
+#include "shell/fitlabel.h"
 
 #include <QApplication>
 #include <QFile>
@@ -105,7 +106,9 @@ int main(int argc, char *argv[])
         MatchState state;
         TickResult tick;
         step("PROCESAR_LINEA (buffer, recognisers)", [&] { tick = PROCESAR_LINEA(state, line, false, 1); });
-        QLabel label;
+        // Texto_Narracion's kind, place and font.
+        FitLabel label;
+        label.setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 20));
         label.setWordWrap(true);
         label.setGeometry(8, 416, 641, 49);
         step("label: setText", [&] { label.setText(tick.text); });

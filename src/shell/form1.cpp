@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "classiclook.h"
 #include "commondialog.h"
+#include "fitlabel.h"
 #include "framebox.h"
 #include "picturebox.h"
 #include "playback/recentlines.h"
@@ -39,6 +40,10 @@ constexpr qint32 White = 0x00FFFFFF;
 constexpr int StartButton = 2;
 constexpr int PauseButton = 3;
 constexpr int StatisticsButton = 4;
+
+// As much as a label keeps, far more than a list row shows: a player's name
+// is the first word of his line-up row, which a hostile report makes long.
+constexpr qsizetype MaxListEntryLength = FitLabel::MaxKeptLength;
 
 const QString StartTip = QStringLiteral("Comenzar Partida");
 const QString ContinueTip = QStringLiteral("Continuar Partida");
@@ -150,10 +155,11 @@ void Form1::createMenus()
     connect(acerca, &QAction::triggered, this, &Form1::Acerca_Click);
 }
 
-QLabel *Form1::createLabel(QWidget *container, const QString &name, const QString &caption, const QRect &geometry,
-                           quint32 foreColor, const QFont &labelFont, bool centred)
+template<typename Label>
+Label *Form1::createLabel(QWidget *container, const QString &name, const QString &caption, const QRect &geometry,
+                          quint32 foreColor, const QFont &labelFont, bool centred)
 {
-    auto *label = new QLabel(caption, container);
+    auto *label = new Label(caption, container);
     label->setObjectName(name);
     // Captions and report text alike are shown as they are, never as markup.
     label->setTextFormat(Qt::PlainText);
@@ -296,15 +302,15 @@ void Form1::createElements()
     Image3 = createImage(QStringLiteral("Image3"), ClassicLook::rect(360, 3600, 1815, 2145));
 
     const QFont tahoma9 = ClassicLook::font(QStringLiteral("Tahoma"), 9, true);
-    Label10 = createLabel(Cuadro_Principal, QStringLiteral("Label10"), QString(), ClassicLook::rect(3360, 1800, 3255, 375),
-                          0x00FFFFFF, tahoma9, true);
+    Label10 = createLabel<FitLabel>(Cuadro_Principal, QStringLiteral("Label10"), QString(), ClassicLook::rect(3360, 1800, 3255, 375),
+                                    0x00FFFFFF, tahoma9, true);
     Label10->hide();
     Label9 = createLabel(Cuadro_Principal, QStringLiteral("Label9"), QStringLiteral("ESTADIO:"),
                          ClassicLook::rect(3960, 1560, 1935, 255), 0x00C0E0FF, tahoma9, true);
     Label9->hide();
-    Texto_Narracion = createLabel(Cuadro_Principal, QStringLiteral("Texto_Narracion"), QString(),
-                                  ClassicLook::rect(120, 6240, 9615, 735), 0x00FFFFFF,
-                                  ClassicLook::font(QStringLiteral("Lucida Console"), 20.25, true), true);
+    Texto_Narracion = createLabel<FitLabel>(Cuadro_Principal, QStringLiteral("Texto_Narracion"), QString(),
+                                            ClassicLook::rect(120, 6240, 9615, 735), 0x00FFFFFF,
+                                            ClassicLook::font(QStringLiteral("Lucida Console"), 20.25, true), true);
     Image2 = createImage(QStringLiteral("Image2"), ClassicLook::rect(7200, 0, 1815, 2145));
     Image2->setScaledContents(true);
     // A crest scaled down to fit keeps its proportions, so may leave room at
@@ -320,8 +326,8 @@ void Form1::createElements()
     Label7->hide();
     const QFont courier = ClassicLook::font(QStringLiteral("Courier"), 12, true);
     const QFont score = ClassicLook::font(QStringLiteral("System"), 29.25, true);
-    Label5 = createLabel(Cuadro_Principal, QStringLiteral("Label5"), QString(), ClassicLook::rect(6480, 2280, 3345, 480),
-                         0x00FFFFFF, courier, true);
+    Label5 = createLabel<FitLabel>(Cuadro_Principal, QStringLiteral("Label5"), QString(), ClassicLook::rect(6480, 2280, 3345, 480),
+                                   0x00FFFFFF, courier, true);
     Label5->hide();
     Label2 = createLabel(Cuadro_Principal, QStringLiteral("Label2"), QStringLiteral("0"), ClassicLook::rect(3000, 840, 975, 1095),
                          0x00FFFFFF, score, true);
@@ -329,8 +335,8 @@ void Form1::createElements()
     Label3 = createLabel(Cuadro_Principal, QStringLiteral("Label3"), QStringLiteral("0"), ClassicLook::rect(6000, 840, 975, 1095),
                          0x00FFFFFF, score, true);
     Label3->hide();
-    Label4 = createLabel(Cuadro_Principal, QStringLiteral("Label4"), QString(), ClassicLook::rect(120, 2280, 3345, 480),
-                         0x00FFFFFF, courier, true);
+    Label4 = createLabel<FitLabel>(Cuadro_Principal, QStringLiteral("Label4"), QString(), ClassicLook::rect(120, 2280, 3345, 480),
+                                   0x00FFFFFF, courier, true);
     Label4->hide();
     // Team names were meant to take two lines of the classic Courier; give
     // the look-alike font room for its own two lines.
@@ -355,10 +361,10 @@ void Form1::describeElements()
     Label1->setAccessibleDescription(QStringLiteral("Minuto de juego"));
     Label2->setAccessibleDescription(QStringLiteral("Marcador del equipo local"));
     Label3->setAccessibleDescription(QStringLiteral("Marcador del equipo visitante"));
-    Label4->setAccessibleDescription(QStringLiteral("Equipo local"));
-    Label5->setAccessibleDescription(QStringLiteral("Equipo visitante"));
-    Label10->setAccessibleDescription(QStringLiteral("Estadio"));
-    Texto_Narracion->setAccessibleDescription(QStringLiteral("Narración"));
+    Label4->setDescription(QStringLiteral("Equipo local"));
+    Label5->setDescription(QStringLiteral("Equipo visitante"));
+    Label10->setDescription(QStringLiteral("Estadio"));
+    Texto_Narracion->setDescription(QStringLiteral("Narración"));
     Image1->setAccessibleName(QStringLiteral("Escudo del equipo local"));
     Image2->setAccessibleName(QStringLiteral("Escudo del equipo visitante"));
     List1->setAccessibleName(QStringLiteral("Amonestaciones y sustituciones del equipo local"));
@@ -631,7 +637,7 @@ void Form1::Timer1_Timer()
             Label1->setText(QString::number(Partido.Minuto));
         QListWidget *lists[] = {List1, List2, List3, List4};
         for (const ListEntry &entry : tick.entries)
-            lists[entry.list - 1]->addItem(entry.text);
+            lists[entry.list - 1]->addItem(entry.text.left(MaxListEntryLength));
         if (tick.scored == GoalSide::Home)
             Label2->setText(QString::number(Partido.Home));
         else if (tick.scored == GoalSide::Away)
