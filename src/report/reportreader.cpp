@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 constexpr qint64 ChunkSize = 64 * 1024;
@@ -27,6 +29,17 @@ qsizetype completeUtf8Prefix(const char *data, qsizetype size)
         ++back;
     }
     return size;
+}
+
+// At most MaxLineLength characters of a line, never half a surrogate pair.
+qsizetype keptLength(QStringView pending)
+{
+    if (pending.size() <= ReportReader::MaxLineLength)
+        return pending.size();
+    qsizetype kept = ReportReader::MaxLineLength;
+    if (pending.at(kept - 1).isHighSurrogate())
+        --kept;
+    return kept;
 }
 
 bool hasNonAscii(const char *data, qsizetype size)
@@ -114,6 +127,8 @@ void ReportReader::close()
     m_buffer.clear();
     m_pos = 0;
     m_scanned = 0;
+    m_longLine.clear();
+    m_skipping = false;
     m_deviceDone = true;
 }
 
@@ -152,11 +167,12 @@ bool ReportReader::readLine(QString &line)
             ++i;
         if (i == size) {
             m_scanned = size;
+            boundPendingLine();
             if (fill())
                 continue;
-            if (m_pos >= m_buffer.size())
+            if (!m_skipping && m_pos >= m_buffer.size())
                 return false;
-            line = m_buffer.mid(m_pos);
+            line = takeLine(m_buffer.size());
             m_pos = m_scanned = m_buffer.size();
             return true;
         }
@@ -170,10 +186,36 @@ bool ReportReader::readLine(QString &line)
         qsizetype next = i + 1;
         if (m_buffer.at(i) == u'\r' && next < m_buffer.size() && m_buffer.at(next) == u'\n')
             ++next;
-        line = m_buffer.mid(m_pos, i - m_pos);
+        line = takeLine(i);
         m_pos = m_scanned = next;
         return true;
     }
+}
+
+// The line under way has no end in the buffer yet: once it is longer than
+// what is kept, keep its start aside and drop everything read of it since.
+void ReportReader::boundPendingLine()
+{
+    if (!m_skipping && m_buffer.size() - m_pos > MaxLineLength) {
+        const QStringView pending = QStringView(m_buffer).sliced(m_pos);
+        m_longLine = pending.first(keptLength(pending)).toString();
+        m_skipping = true;
+    }
+    if (m_skipping) {
+        m_buffer.clear();
+        m_pos = m_scanned = 0;
+    }
+}
+
+// The line that ends at end in the buffer.
+QString ReportReader::takeLine(qsizetype end)
+{
+    if (m_skipping) {
+        m_skipping = false;
+        return std::exchange(m_longLine, QString());
+    }
+    const QStringView pending = QStringView(m_buffer).sliced(m_pos, end - m_pos);
+    return pending.first(keptLength(pending)).toString();
 }
 
 bool ReportReader::atEnd()

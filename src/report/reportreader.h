@@ -14,10 +14,20 @@ class QIODevice;
 // as UTF-8 (a byte-order mark is dropped). Lines may end in CR LF, LF or a
 // lone CR; a line is its text without the end, and a final line end does not
 // start another, empty line.
+//
+// Of a longer line only its first MaxLineLength characters are kept; the rest
+// is skipped as it is read, never stored, so a hostile file with a line of
+// many megabytes costs no more memory or time downstream than a normal one.
 class ReportReader
 {
 public:
     enum class Encoding { Windows1252, Utf8 };
+
+    // Real report lines hold about a hundred characters and a settings line a
+    // path. Twice the largest 16-bit position, so the rules that count
+    // positions in 16 bits (the first "=" of a settings line, a substitution's
+    // first name) still see past 32767.
+    static constexpr qsizetype MaxLineLength = 65536;
 
     ReportReader();
     ~ReportReader();
@@ -43,6 +53,8 @@ public:
 private:
     bool start(std::unique_ptr<QIODevice> device);
     bool fill();
+    void boundPendingLine();
+    QString takeLine(qsizetype end);
 
     std::unique_ptr<QIODevice> m_device;
     QStringDecoder m_decoder;
@@ -50,5 +62,9 @@ private:
     QString m_buffer;       // decoded text not yet returned
     qsizetype m_pos = 0;    // start of the next line in m_buffer
     qsizetype m_scanned = 0; // how far m_buffer was searched for a line end
+    // The kept start of a line longer than MaxLineLength while the rest of it
+    // is skipped; m_buffer then holds only text after it.
+    QString m_longLine;
+    bool m_skipping = false;
     bool m_deviceDone = true;
 };

@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "classiclook.h"
 #include "commondialog.h"
+#include "fitlabel.h"
 #include "framebox.h"
 #include "picturebox.h"
 #include "playback/recentlines.h"
@@ -39,6 +40,10 @@ constexpr qint32 White = 0x00FFFFFF;
 constexpr int StartButton = 2;
 constexpr int PauseButton = 3;
 constexpr int StatisticsButton = 4;
+
+// As much as a label keeps, far more than a list row shows: a player's name
+// is the first word of his line-up row, which a hostile report makes long.
+constexpr qsizetype MaxListEntryLength = FitLabel::MaxKeptLength;
 
 const QString StartTip = QStringLiteral("Comenzar Partida");
 const QString ContinueTip = QStringLiteral("Continuar Partida");
@@ -76,6 +81,21 @@ QPixmap loadPicture(const QString &path)
         return {};
     QImageReader reader(path);
     return QPixmap::fromImage(reader.read());
+}
+
+// The place of a crest, the size of the stored default crests.
+constexpr QSize CrestBox(121, 143);
+
+bool fitsCrestBox(const QPixmap &crest)
+{
+    return crest.width() <= CrestBox.width() && crest.height() <= CrestBox.height();
+}
+
+// A crest larger than its place would cover the lists and labels below it:
+// it is scaled down to fit, smoothly and keeping its proportions.
+QPixmap fittedCrest(const QPixmap &crest)
+{
+    return fitsCrestBox(crest) ? crest : crest.scaled(CrestBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -135,11 +155,14 @@ void Form1::createMenus()
     connect(acerca, &QAction::triggered, this, &Form1::Acerca_Click);
 }
 
-QLabel *Form1::createLabel(QWidget *container, const QString &name, const QString &caption, const QRect &geometry,
-                           quint32 foreColor, const QFont &labelFont, bool centred)
+template<typename Label>
+Label *Form1::createLabel(QWidget *container, const QString &name, const QString &caption, const QRect &geometry,
+                          quint32 foreColor, const QFont &labelFont, bool centred)
 {
-    auto *label = new QLabel(caption, container);
+    auto *label = new Label(caption, container);
     label->setObjectName(name);
+    // Captions and report text alike are shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
     label->setFont(labelFont);
     label->setWordWrap(true);
@@ -279,17 +302,20 @@ void Form1::createElements()
     Image3 = createImage(QStringLiteral("Image3"), ClassicLook::rect(360, 3600, 1815, 2145));
 
     const QFont tahoma9 = ClassicLook::font(QStringLiteral("Tahoma"), 9, true);
-    Label10 = createLabel(Cuadro_Principal, QStringLiteral("Label10"), QString(), ClassicLook::rect(3360, 1800, 3255, 375),
-                          0x00FFFFFF, tahoma9, true);
+    Label10 = createLabel<FitLabel>(Cuadro_Principal, QStringLiteral("Label10"), QString(), ClassicLook::rect(3360, 1800, 3255, 375),
+                                    0x00FFFFFF, tahoma9, true);
     Label10->hide();
     Label9 = createLabel(Cuadro_Principal, QStringLiteral("Label9"), QStringLiteral("ESTADIO:"),
                          ClassicLook::rect(3960, 1560, 1935, 255), 0x00C0E0FF, tahoma9, true);
     Label9->hide();
-    Texto_Narracion = createLabel(Cuadro_Principal, QStringLiteral("Texto_Narracion"), QString(),
-                                  ClassicLook::rect(120, 6240, 9615, 735), 0x00FFFFFF,
-                                  ClassicLook::font(QStringLiteral("Lucida Console"), 20.25, true), true);
+    Texto_Narracion = createLabel<FitLabel>(Cuadro_Principal, QStringLiteral("Texto_Narracion"), QString(),
+                                            ClassicLook::rect(120, 6240, 9615, 735), 0x00FFFFFF,
+                                            ClassicLook::font(QStringLiteral("Lucida Console"), 20.25, true), true);
     Image2 = createImage(QStringLiteral("Image2"), ClassicLook::rect(7200, 0, 1815, 2145));
     Image2->setScaledContents(true);
+    // A crest scaled down to fit keeps its proportions, so may leave room at
+    // the sides of its place: it hangs from the middle of the top edge.
+    Image2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Image1 = createImage(QStringLiteral("Image1"), ClassicLook::rect(960, 0, 1815, 2250));
     const QFont heading = ClassicLook::font(QStringLiteral("Lucida Console"), 8.25, true);
     Label6 = createLabel(Cuadro_Principal, QStringLiteral("Label6"), QStringLiteral("Amonestaciones y Sustituciones"),
@@ -300,8 +326,8 @@ void Form1::createElements()
     Label7->hide();
     const QFont courier = ClassicLook::font(QStringLiteral("Courier"), 12, true);
     const QFont score = ClassicLook::font(QStringLiteral("System"), 29.25, true);
-    Label5 = createLabel(Cuadro_Principal, QStringLiteral("Label5"), QString(), ClassicLook::rect(6480, 2280, 3345, 480),
-                         0x00FFFFFF, courier, true);
+    Label5 = createLabel<FitLabel>(Cuadro_Principal, QStringLiteral("Label5"), QString(), ClassicLook::rect(6480, 2280, 3345, 480),
+                                   0x00FFFFFF, courier, true);
     Label5->hide();
     Label2 = createLabel(Cuadro_Principal, QStringLiteral("Label2"), QStringLiteral("0"), ClassicLook::rect(3000, 840, 975, 1095),
                          0x00FFFFFF, score, true);
@@ -309,8 +335,8 @@ void Form1::createElements()
     Label3 = createLabel(Cuadro_Principal, QStringLiteral("Label3"), QStringLiteral("0"), ClassicLook::rect(6000, 840, 975, 1095),
                          0x00FFFFFF, score, true);
     Label3->hide();
-    Label4 = createLabel(Cuadro_Principal, QStringLiteral("Label4"), QString(), ClassicLook::rect(120, 2280, 3345, 480),
-                         0x00FFFFFF, courier, true);
+    Label4 = createLabel<FitLabel>(Cuadro_Principal, QStringLiteral("Label4"), QString(), ClassicLook::rect(120, 2280, 3345, 480),
+                                   0x00FFFFFF, courier, true);
     Label4->hide();
     // Team names were meant to take two lines of the classic Courier; give
     // the look-alike font room for its own two lines.
@@ -335,10 +361,10 @@ void Form1::describeElements()
     Label1->setAccessibleDescription(QStringLiteral("Minuto de juego"));
     Label2->setAccessibleDescription(QStringLiteral("Marcador del equipo local"));
     Label3->setAccessibleDescription(QStringLiteral("Marcador del equipo visitante"));
-    Label4->setAccessibleDescription(QStringLiteral("Equipo local"));
-    Label5->setAccessibleDescription(QStringLiteral("Equipo visitante"));
-    Label10->setAccessibleDescription(QStringLiteral("Estadio"));
-    Texto_Narracion->setAccessibleDescription(QStringLiteral("Narración"));
+    Label4->setDescription(QStringLiteral("Equipo local"));
+    Label5->setDescription(QStringLiteral("Equipo visitante"));
+    Label10->setDescription(QStringLiteral("Estadio"));
+    Texto_Narracion->setDescription(QStringLiteral("Narración"));
     Image1->setAccessibleName(QStringLiteral("Escudo del equipo local"));
     Image2->setAccessibleName(QStringLiteral("Escudo del equipo visitante"));
     List1->setAccessibleName(QStringLiteral("Amonestaciones y sustituciones del equipo local"));
@@ -494,18 +520,20 @@ bool Form1::LEER_ENCUENTRO()
         Image3->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_local.svg"), QSize(121, 143)));
     if (Image4->pixmap().isNull())
         Image4->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_visita.svg"), QSize(121, 143)));
-    Image1->setPixmap(Image3->pixmap());
-    Image1->resize(Image1->pixmap().size());
-    Image2->setPixmap(Image4->pixmap());
     // A crest that cannot be loaded leaves the default crest of its side.
-    const QPixmap home = loadPicture(crestFile(m_programDir, EQUIPO_LOCAL));
-    if (!home.isNull()) {
-        Image1->setPixmap(home);
-        Image1->resize(home.size());
-    }
-    const QPixmap away = loadPicture(crestFile(m_programDir, EQUIPO_VISITA));
-    if (!away.isNull())
-        Image2->setPixmap(away);
+    QPixmap home = loadPicture(crestFile(m_programDir, EQUIPO_LOCAL));
+    if (home.isNull())
+        home = Image3->pixmap();
+    home = fittedCrest(home);
+    Image1->setPixmap(home);
+    Image1->resize(home.size());
+    QPixmap away = loadPicture(crestFile(m_programDir, EQUIPO_VISITA));
+    if (away.isNull())
+        away = Image4->pixmap();
+    // The away crest is stretched to its place, but one scaled down to fit
+    // keeps its proportions.
+    Image2->setScaledContents(fitsCrestBox(away));
+    Image2->setPixmap(fittedCrest(away));
     return true;
 }
 
@@ -609,7 +637,7 @@ void Form1::Timer1_Timer()
             Label1->setText(QString::number(Partido.Minuto));
         QListWidget *lists[] = {List1, List2, List3, List4};
         for (const ListEntry &entry : tick.entries)
-            lists[entry.list - 1]->addItem(entry.text);
+            lists[entry.list - 1]->addItem(entry.text.left(MaxListEntryLength));
         if (tick.scored == GoalSide::Home)
             Label2->setText(QString::number(Partido.Home));
         else if (tick.scored == GoalSide::Away)

@@ -7,6 +7,7 @@
 #include <memory>
 
 class CommonDialog;
+class FitLabel;
 class FrameBox;
 class ImageList;
 class PictureBox;
@@ -89,8 +90,9 @@ private:
     void createMenus();
     void createToolbar();
     void describeElements();
-    QLabel *createLabel(QWidget *container, const QString &name, const QString &caption, const QRect &geometry,
-                        quint32 foreColor, const QFont &font, bool centred);
+    template<typename Label = QLabel>
+    Label *createLabel(QWidget *container, const QString &name, const QString &caption, const QRect &geometry,
+                       quint32 foreColor, const QFont &font, bool centred);
     QListWidget *createList(const QString &name, const QRect &geometry);
     QLabel *createImage(const QString &name, const QRect &geometry);
 
@@ -128,15 +130,15 @@ private:
     QLabel *Label1 = nullptr;
     QLabel *Image4 = nullptr;
     QLabel *Image3 = nullptr;
-    QLabel *Label10 = nullptr;
+    FitLabel *Label10 = nullptr;
     QLabel *Label9 = nullptr;
-    QLabel *Texto_Narracion = nullptr;
+    FitLabel *Texto_Narracion = nullptr;
     QLabel *Image2 = nullptr;
     QLabel *Image1 = nullptr;
     QLabel *Label6 = nullptr;
     QLabel *Label7 = nullptr;
-    QLabel *Label5 = nullptr;
+    FitLabel *Label5 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
+    FitLabel *Label4 = nullptr;
 };

@@ -71,14 +71,26 @@ private slots:
         QTest::newRow("lone CR as the last byte of the first chunk")
             << fill + "\ry" << QStringList{fillText, u"y"_qs} << Encoding::Windows1252;
         QTest::newRow("two-byte sequence split")
-            << fill + "\xc3\xa9z" << QStringList{fillText + u"éz"_qs} << Encoding::Utf8;
+            << "\n" + fill.sliced(1) + "\xc3\xa9z" << QStringList{QString(), fillText.sliced(1) + u"éz"_qs}
+            << Encoding::Utf8;
         QTest::newRow("three-byte sequence split after its second byte")
             << QByteArray(Chunk - 2, 'x') + "\xe2\x82\xac" << QStringList{QString(Chunk - 2, u'x') + u"€"_qs} << Encoding::Utf8;
         QTest::newRow("invalid byte in the second chunk")
-            << "\xc3\xa9" + QByteArray(2 * Chunk, 'x') + "\xe9"
-            << QStringList{u"Ã©"_qs + QString(2 * Chunk, u'x') + u"é"_qs} << Encoding::Windows1252;
-        QTest::newRow("huge line") << QByteArray(1'000'000, 'a') + "\r\nfin\r\n"
-                                   << QStringList{QString(1'000'000, u'a'), u"fin"_qs} << Encoding::Windows1252;
+            << "\xc3\xa9\n" + QByteArray(Chunk, 'x') + "\n\xe9"
+            << QStringList{u"Ã©"_qs, QString(Chunk, u'x'), u"é"_qs} << Encoding::Windows1252;
+        // Of a longer line only the start is kept; the rest is skipped unstored.
+        const qsizetype Kept = ReportReader::MaxLineLength;
+        QTest::newRow("huge line: its start kept, the next line whole")
+            << QByteArray(1'000'000, 'a') + "b\r\nfin\r\n" << QStringList{QString(Kept, u'a'), u"fin"_qs}
+            << Encoding::Windows1252;
+        QTest::newRow("line one longer than kept, its CR LF across a chunk boundary")
+            << QByteArray(Kept, 'a') + "b" + QByteArray(3 * Chunk - Kept - 2, 'c') + "\r\nfin"
+            << QStringList{QString(Kept, u'a'), u"fin"_qs} << Encoding::Windows1252;
+        QTest::newRow("huge last line without a line end")
+            << "x\n" + QByteArray(Kept + 5, 'a') << QStringList{u"x"_qs, QString(Kept, u'a')} << Encoding::Windows1252;
+        QTest::newRow("cut before half a surrogate pair")
+            << QByteArray(Kept - 1, 'a') + "\xf0\x9f\x98\x80z\n" << QStringList{QString(Kept - 1, u'a')}
+            << Encoding::Utf8;
         QByteArray many;
         QStringList manyLines;
         for (int i = 0; i < 30000; ++i) {

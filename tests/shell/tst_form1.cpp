@@ -1,6 +1,7 @@
 #include "formfixture.h"
 #include "settings/fontdialog.h"
 #include "shell/commondialog.h"
+#include "shell/fitlabel.h"
 #include "shell/form1.h"
 #include "shell/framebox.h"
 #include "shell/picturebox.h"
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 namespace {
@@ -52,6 +54,15 @@ Answer pickFont(const QString &name, float size, qint32 colour, bool accept = tr
 }
 
 const QString Campo = QStringLiteral(TEZMARO_SOURCE_DIR "/fondos/campo.gif");
+
+// Names, stadium and lines longer than their boxes hold in the classic fonts.
+const QString LongHome = QStringLiteral("Real Club Deportivo Puerto Alcázar de los Caballeros del Mar");
+const QString LongAway = QStringLiteral("Unión Deportiva Vallehondo y Santa Olaya de Arriba");
+const QString LongStadium = QStringLiteral("Estadio Municipal del Malecón Nuevo de Puerto Alcázar (Provincia de Vallehondo)");
+const QString TwoLines = QStringLiteral("Tomás Ruiz dispara desde fuera del área y el balón se va rozando el poste izquierdo.");
+const QString Line300 = QStringLiteral("balón ").repeated(50).trimmed();
+const QString Line1000 = QStringLiteral("balón ").repeated(170).trimmed();
+const QString HalfTime = QStringLiteral("Marcador al descanso: ") + LongHome + QStringLiteral(" 1 - ") + LongAway + " 0";
 
 // What shows of a match only from its first start.
 const char *const MatchElements[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9",
@@ -155,12 +166,9 @@ private slots:
         crest.fill(Qt::magenta);
         QVERIFY(crest.save(m_dir->filePath(QStringLiteral("escudos/ARIO.gif")), "PNG"));
         open(reportPath());
-        // Which crest file is found is the lookup's part; the window's part is to
-        // size a loaded home crest and keep the default crest of a side without one.
-        auto *home = part<QLabel>("Image1");
+        // Which crest file is found is the lookup's part; the window's part is
+        // to keep the default crest of a side without one.
         auto *away = part<QLabel>("Image2");
-        QCOMPARE(home->pixmap().size(), QSize(60, 80));
-        QCOMPARE(home->size(), QSize(60, 80));
         QCOMPARE(away->pixmap().toImage(), part<QLabel>("Image4")->pixmap().toImage());
         QCOMPARE(away->size(), QSize(121, 143));
 
@@ -178,6 +186,148 @@ private slots:
             QCOMPARE(text("Label4") + '|' + text("Label5") + '|' + text("Label10"),
                      QStringLiteral("Atletico Rio|Club Sierra|Estadio Mayor (Valle)"));
         }
+    }
+
+    // A crest larger than its place, 121 by 143, is scaled down to fit it,
+    // keeping its proportions; a smaller one shows as it always did.
+    void crests_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("home");
+        QTest::addColumn<QSize>("away");
+
+        QTest::newRow("smaller: home at its own size, away stretched to its place")
+            << QSize(60, 80) << QSize(60, 80) << QSize(121, 143);
+        QTest::newRow("wide, many times its place") << QSize(1000, 600) << QSize(121, 72) << QSize(121, 72);
+        QTest::newRow("tall") << QSize(200, 1000) << QSize(28, 143) << QSize(28, 143);
+    }
+
+    void crests()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, home);
+        QFETCH(QSize, away);
+
+        QImage crest(picture, QImage::Format_RGB32);
+        crest.fill(Qt::magenta);
+        for (const char *key : {"ARIO", "CSIE"})
+            QVERIFY(crest.save(m_dir->filePath(QStringLiteral("escudos/%1.gif").arg(QLatin1String(key))), "PNG"));
+        open(reportPath());
+        const auto shown = [this](const char *name) {
+            auto *image = part<QLabel>(name);
+            return image->hasScaledContents() ? image->size() : image->pixmap().size();
+        };
+        QCOMPARE(shown("Image1"), home);
+        QCOMPARE(part<QLabel>("Image1")->size(), home);
+        QCOMPARE(shown("Image2"), away);
+    }
+
+    // Text from a report is shown as it is: tags and entities are characters.
+    void reportTextShownPlain()
+    {
+        writeFile(reportPath(), "LIGA\r\n<b>Rio</b> (ARIO) vs. Sierra &amp; Mar (CSIE) en <u>Mayor</u>\r\nComentarios\r\n"
+                                "Min  1: Tom\xE1s <i>Ruiz</i> &lt;dispara&gt;\r\n");
+        open(reportPath());
+        click(2);
+        for (int i = 0; i < 4; ++i)
+            m_window->Timer1_Timer();
+        QCOMPARE(text("Label4") + '|' + text("Label5") + '|' + text("Label10") + '|' + text("Texto_Narracion"),
+                 QStringLiteral("<b>Rio</b>|Sierra &amp; Mar|<u>Mayor</u>|Tomás <i>Ruiz</i> &lt;dispara&gt;"));
+        for (QLabel *label : m_window->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty())
+                QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+        }
+    }
+
+    // The labels and lists keep no more of a long text than they can show.
+    // (A line too long for the reader to keep whole ends sooner.)
+    void longTextsKeptBounded()
+    {
+        const QByteArray huge(19'000, 'a');
+        const QByteArray player(5'000, 'b');
+        writeFile(reportPath(), "LIGA\r\nClub " + huge + " (ARIO) vs. Club " + huge + " (CSIE) en " + huge
+                                    + "\r\nComentarios\r\nMin  1: " + player + " es amonestado " + huge
+                                    + "\r\nAlineaciones finales\r\n-\r\n-\r\n-\r\n   " + player + " Ruiz\r\n\r\n");
+        open(reportPath());
+        click(2);
+        for (int i = 0; i < 4; ++i)
+            m_window->Timer1_Timer();
+        for (const char *name : {"Label4", "Label5", "Label10", "Texto_Narracion"}) {
+            QVERIFY2(!text(name).isEmpty(), name);
+            QVERIFY2(text(name).size() <= FitLabel::MaxKeptLength, name);
+        }
+        QCOMPARE(items("List1").size(), 1);
+        QVERIFY(items("List1").first().startsWith(u'b'));
+        QVERIFY(items("List1").first().size() <= FitLabel::MaxKeptLength);
+    }
+
+    // A text too large for its box keeps the box and the font set for it, but
+    // is drawn smaller until it fits, down to a readable size; only below that
+    // is it cut, and the whole text is then its tool tip and description.
+    void textFitsItsBox_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qreal>("size");
+        QTest::addColumn<QString>("drawn");
+
+        const QString narration = QStringLiteral("Texto_Narracion");
+        QTest::newRow("short narration: drawn in the chosen font")
+            << 4 << narration << QStringLiteral("Empieza.") << 18.0 << "as set";
+        QTest::newRow("two-line narration in a large chosen font") << 5 << narration << TwoLines << 18.0 << "smaller";
+        QTest::newRow("300-character line") << 6 << narration << Line300 << 18.0 << "smaller";
+        QTest::newRow("line too long for the smallest size") << 7 << narration << Line1000 << 18.0 << "cut";
+        QTest::newRow("half-time score, 4 points larger") << 9 << narration << HalfTime << 22.0 << "smaller";
+        QTest::newRow("long home team name") << 0 << "Label4" << LongHome << 12.0 << "smaller";
+        QTest::newRow("long away team name") << 0 << "Label5" << LongAway << 12.0 << "smaller";
+        QTest::newRow("long stadium") << 0 << "Label10" << LongStadium << 9.0 << "smaller";
+    }
+
+    void textFitsItsBox()
+    {
+        QFETCH(int, ticks);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        QFETCH(qreal, size);
+        QFETCH(QString, drawn);
+
+        writeFile(m_dir->filePath(QStringLiteral("TPZ.INI")),
+                  "[General]\r\n[LETRABold]=False\r\n[LETRAItalic]=True\r\n[LETRAName]=DejaVu Serif\r\n[LETRASize]=18\r\n");
+        restart();
+        const QString teams = LongHome + " (ARIO) vs. " + LongAway + " (CSIE) en " + LongStadium;
+        writeFile(reportPath(), (QStringList{"LIGA", teams, "Comentarios", "Min  1: Empieza.", "Min  2: " + TwoLines,
+                                             "Min  3: " + Line300, "Min  4: " + Line1000, "", HalfTime, ""}
+                                     .join("\r\n"))
+                                    .toLatin1());
+        open(reportPath());
+        click(2);
+        for (int i = 0; i < ticks; ++i)
+            m_window->Timer1_Timer();
+
+        auto *shown = part<FitLabel>(qPrintable(label));
+        QVERIFY(shown);
+        QCOMPARE(shown->text(), text);
+        QCOMPARE(shown->font().pointSizeF(), size);
+        const QFont font = shown->shownFont();
+        QCOMPARE(font.family(), shown->font().family());
+        QCOMPARE(font.italic(), shown->font().italic());
+        if (drawn == u"as set")
+            QCOMPARE(font.pointSizeF(), size);
+        else
+            QVERIFY2(font.pointSizeF() < size && font.pointSizeF() >= FitLabel::MinPointSize, qPrintable(font.toString()));
+        const QRect box = shown->contentsRect();
+        QVERIFY(QFontMetrics(font, shown).boundingRect(box, shown->alignment() | Qt::TextWordWrap, shown->shownText()).height()
+                <= box.height());
+
+        const bool cut = drawn == u"cut";
+        QCOMPARE(shown->isCut(), cut);
+        QCOMPARE(shown->shownText().endsWith(u'…'), cut);
+        QCOMPARE(QTextDocumentFragment::fromHtml(shown->toolTip()).toPlainText(), cut ? text : QString());
+        if (cut)
+            QCOMPARE(shown->accessibleDescription(), text);
+        else
+            QCOMPARE(shown->shownText(), text);
     }
 
     void failedOpening_data()
