@@ -410,15 +410,34 @@ private slots:
         QCOMPARE(pictureSize(), QSize(661, 473));
     }
 
+    // The size goes out with a separator the next start reads back, whatever
+    // the locale's own is.
+    void chosenLookShowsAndSurvivesRestart_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("size");
+
+        QTest::newRow("point locale") << QLocale::c() << "20.25";
+        QTest::newRow("comma locale") << QLocale(QLocale::Spanish, QLocale::Spain) << "20,25";
+        QTest::newRow("Persian separator is written as a point") << QLocale(QLocale::Persian, QLocale::Iran) << "20.25";
+        QTest::newRow("Arabic separator is written as a point") << QLocale(QLocale::Arabic, QLocale::Egypt) << "20.25";
+    }
+
     void chosenLookShowsAndSurvivesRestart()
     {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, size);
+        const QLocale previous;
+        QLocale::setDefault(locale);
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
+
         answerNext(part<CommonDialog>("Archivo2"), pickColour(QColor(90, 30, 30)));
         m_window->Escoger_Click();
         answerNext(part<CommonDialog>("Archivo"), pickFont("DejaVu Sans", 20.25f, 0x0000C0FF));
         m_window->Escoger2_Click();
         choosePicture(Campo);
         QVERIFY(settingsText().contains("[COLORFONDO]=1973850\r\n"));
-        QVERIFY(settingsText().contains("[LETRAName]=DejaVu Sans\r\n[LETRASize]=20.25\r\n"));
+        QVERIFY(settingsText().contains("[LETRAName]=DejaVu Sans\r\n[LETRASize]=" + size + "\r\n"));
 
         for (bool restarted : {false, true}) {
             if (restarted)
