@@ -795,6 +795,9 @@ void Form1::LEER_OPCIONES()
             else
                 NOMBRE_IMA.clear();
             Archivo2->FileName = resolvePicturePath(m_programDir, change.text, change.relative);
+            // Set before the picture loads: one on a drive not mounted yet is
+            // still the user's choice, written back by the next save.
+            IMAGEN_NUM = change.relative ? 0 : 1;
             if (!change.relative && change.text.isEmpty()) {
                 Cuadro_Principal->setPicture(QPixmap());
             } else {
@@ -804,7 +807,6 @@ void Form1::LEER_OPCIONES()
                     return;
                 Cuadro_Principal->setPicture(picture);
             }
-            IMAGEN_NUM = change.relative ? 0 : 1;
             break;
         }
         }

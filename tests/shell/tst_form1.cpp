@@ -460,20 +460,43 @@ private slots:
         QCOMPARE(narrationColour(), QColor(Qt::white));
     }
 
-    void startUpWithRelativePicture()
+    // A picture that does not load at start-up (a drive not mounted yet) ends
+    // the reading there, but its path and flag are written back, so it shows
+    // again at a later start.
+    void startUpPicture_data()
     {
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<bool>("present");
+
+        QTest::newRow("relative picture") << false << true;
+        QTest::newRow("relative picture missing") << false << false;
+        QTest::newRow("complete picture missing") << true << false;
+    }
+
+    void startUpPicture()
+    {
+        QFETCH(bool, complete);
+        QFETCH(bool, present);
+        const QString picture = m_dir->filePath(QStringLiteral("fondos/campo.gif"));
+        const QString pair = complete ? "[IMAGENFONDO]=" + picture + "\r\n[IMAGEN]=1\r\n"
+                                      : QStringLiteral("[IMAGENFONDO]=\\fondos\\campo.gif\r\n[IMAGEN]=0\r\n");
         QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("fondos")));
-        QVERIFY(QFile::copy(Campo, m_dir->filePath(QStringLiteral("fondos/campo.gif"))));
+        if (present)
+            QVERIFY(QFile::copy(Campo, picture));
         writeFile(m_dir->filePath(QStringLiteral("TPZ.INI")),
-                  "[General]\r\n[COLORFONDO]=255\r\n[IMAGENFONDO]=\\fondos\\campo.gif\r\n[IMAGEN]=0\r\n[LETRASize]=14\r\n");
+                  ("[General]\r\n[COLORFONDO]=255\r\n" + pair + "[LETRASize]=14\r\n").toUtf8());
         restart();
         QCOMPARE(background(), QColor(255, 0, 0));
-        QCOMPARE(pictureSize(), QSize(661, 473));
-        QCOMPARE(narrationFont().pointSizeF(), 14.0);
+        QCOMPARE(pictureSize().isEmpty(), !present);
+        QCOMPARE(narrationFont().pointSizeF(), present ? 14.0 : 20.25);
 
-        // The relative path is written back as it was read.
         m_window->Predeterminado_Click();
-        QVERIFY(settingsText().endsWith("[IMAGENFONDO]=\\fondos\\campo.gif\r\n[IMAGEN]=0\r\n"));
+        QVERIFY(settingsText().endsWith(pair));
+        if (!present) {
+            QVERIFY(QFile::copy(Campo, picture));
+            restart();
+            QCOMPARE(pictureSize(), QSize(661, 473));
+        }
     }
 
     // Last: the exit command leaves no event loop of this process running again.
