@@ -19,13 +19,13 @@ QString besideProgram(const QString &programDir)
     return programDir + QStringLiteral("/TPZ.INI");
 }
 
-bool canWriteBeside(const QString &programDir)
+// The file is replaced through a temporary file beside it, so the folder must
+// be writable. A writable TPZ.INI in a read-only folder could only be
+// truncated and rewritten in place, and a kill half-way would leave it empty.
+bool canReplaceBeside(const QString &programDir)
 {
     const QFileInfo folder(programDir);
-    if (folder.isDir() && folder.isWritable())
-        return true;
-    const QFileInfo file(besideProgram(programDir));
-    return file.isFile() && file.isWritable();
+    return folder.isDir() && folder.isWritable();
 }
 
 SaveResult failed(const QString &reason)
@@ -114,7 +114,7 @@ void removeStrayTemporaries(const QFileInfo &target)
 
 QString settingsFilePath(const QString &programDir)
 {
-    if (canWriteBeside(programDir))
+    if (canReplaceBeside(programDir))
         return besideProgram(programDir);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     if (config.isEmpty())

@@ -5,9 +5,9 @@
 
 class QSaveFile;
 
-// Where TPZ.INI is written: beside the program when its folder (or the file
-// already there) is writable, otherwise in the user's configuration folder,
-// so a program installed read-only still keeps the user's choices.
+// Where TPZ.INI is written: beside the program when its folder is writable,
+// otherwise in the user's configuration folder, so a program installed
+// read-only still keeps the user's choices.
 QString settingsFilePath(const QString &programDir);
 
 // Where TPZ.INI is read from: the file settingsFilePath() names, or the
