@@ -18,6 +18,7 @@
 #include "toolbar.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
@@ -828,6 +829,20 @@ void Form1::GUARDAR_OPCIONES()
     values.picturePath = IMAGEN_NUM == 1 ? Archivo2->FileName : NOMBRE_IMA;
     values.pictureFlag = IMAGEN_NUM;
     const QString separator = QLocale().decimalPoint();
-    saveSettingsFile(settingsFilePath(m_programDir),
-                     writeSettings(values, separator.isEmpty() ? QChar(u'.') : separator.at(0)));
+    const QByteArray bytes = writeSettings(values, separator.isEmpty() ? QChar(u'.') : separator.at(0));
+    const QString path = settingsFilePath(m_programDir);
+    const SaveResult saved = saveSettingsFile(path, bytes);
+    // The user sees the change at once and would lose it at the next start
+    // without a word. One message per failed save: failures after it stay
+    // silent until a save succeeds again, so a disk that stays full does not
+    // answer every appearance command with the same box.
+    if (saved) {
+        m_saveFailureTold = false;
+    } else if (!m_saveFailureTold) {
+        m_saveFailureTold = true;
+        avisar(QStringLiteral("Guardar Opciones"),
+               QStringLiteral("No se pudieron guardar las opciones en «%1»: %2.")
+                   .arg(QDir::toNativeSeparators(path), saved.reason),
+               QStringLiteral("Opciones_Error"));
+    }
 }

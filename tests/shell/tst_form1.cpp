@@ -386,6 +386,28 @@ private slots:
         QVERIFY(settingsText().contains("[LETRAName]=Lucida Console\r\n[LETRASize]=12\r\n"));
     }
 
+    // A failed save is told once, naming the file and the reason; further
+    // failures stay silent until a save succeeds again.
+    void failedSaveToldOnce()
+    {
+        const QString settings = m_dir->filePath(QStringLiteral("TPZ.INI"));
+        const QString told = "No se pudieron guardar las opciones en «" + QDir::toNativeSeparators(settings)
+                             + "»: ya hay una carpeta con ese nombre.";
+        Notices notices(*m_window);
+        QVERIFY(QDir().mkdir(settings));
+        m_window->Predeterminado_Click();
+        m_window->Predeterminado2_Click();
+        QCOMPARE(notices.texts, QStringList{told});
+        QCOMPARE(background(), QColor(126, 126, 126));
+
+        QVERIFY(QDir().rmdir(settings));
+        m_window->Predeterminado_Click();
+        QVERIFY(settingsText().contains("[LETRASize]=12\r\n"));
+        QVERIFY(QFile::remove(settings) && QDir().mkdir(settings));
+        m_window->Predeterminado_Click();
+        QCOMPARE(notices.texts, QStringList({told, told}));
+    }
+
     void pictureCommand()
     {
         choosePicture(QString());
