@@ -307,7 +307,6 @@ private slots:
         QTest::newRow("a killed save's temporary file") << "TPZ.INI.aBcDeF" << "file" << true;
         QTest::newRow("five letters") << "TPZ.INI.aBcDe" << "file" << false;
         QTest::newRow("seven letters") << "TPZ.INI.aBcDeFg" << "file" << false;
-        QTest::newRow("another file's temporary file") << "OTRO.INI.aBcDeF" << "file" << false;
         QTest::newRow("a folder") << "TPZ.INI.aBcDeF" << "folder" << false;
         QTest::newRow("a link") << "TPZ.INI.aBcDeF" << "link" << false;
     }
