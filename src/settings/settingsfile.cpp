@@ -49,7 +49,10 @@ QString sizeText(float size, QChar decimalSeparator)
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, size, std::chars_format::fixed);
     QString text = QString::fromLatin1(buffer, result.ec == std::errc() ? result.ptr - buffer : 0);
-    text.replace(u'.', decimalSeparator);
+    // The reader takes a point or a comma only: a locale with a separator of
+    // its own (Persian, Arabic) writes the point.
+    if (decimalSeparator == u',')
+        text.replace(u'.', decimalSeparator);
     return text;
 }
 

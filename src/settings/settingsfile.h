@@ -14,9 +14,10 @@ inline constexpr float MinFontSize = 1.0f;
 inline constexpr float MaxFontSize = 1638.0f;
 
 // The whole settings file: eleven lines, each ended by CR LF, flags as
-// "True"/"False" and the size with the given decimal separator. The file is
-// Windows-1252 unless a value cannot be written in it (or its bytes would be
-// taken for UTF-8 when read back); then the whole file is UTF-8.
+// "True"/"False" and the size with the given decimal separator when it is a
+// comma, else with a point. The file is Windows-1252 unless a value cannot be
+// written in it (or its bytes would be taken for UTF-8 when read back); then
+// the whole file is UTF-8.
 QByteArray writeSettings(const SettingsValues &values, QChar decimalSeparator = u'.');
 
 struct SettingsReadResult

@@ -3,18 +3,36 @@
 #include <QByteArray>
 #include <QString>
 
-// Where TPZ.INI is written: beside the program when its folder (or the file
-// already there) is writable, otherwise in the user's configuration folder,
-// so a program installed read-only still keeps the user's choices.
+class QSaveFile;
+
+// Where TPZ.INI is written: beside the program when its folder is writable,
+// otherwise in the user's configuration folder, so a program installed
+// read-only still keeps the user's choices.
 QString settingsFilePath(const QString &programDir);
 
 // Where TPZ.INI is read from: the file settingsFilePath() names, or the
 // program folder's own file when the configuration folder has none yet.
 QString settingsReadPath(const QString &programDir);
 
+// How a save ended: saved, or why not, in a few Spanish words for the user
+// ("no queda espacio en el disco").
+struct SaveResult
+{
+    bool saved = false;
+    QString reason;
+
+    explicit operator bool() const { return saved; }
+};
+
 // Replaces the file whole or not at all, creating its folder when needed: a
-// crash or a full disk never leaves a truncated settings file.
-bool saveSettingsFile(const QString &path, const QByteArray &bytes);
+// kill or a full disk never leaves a truncated settings file, and a failed
+// save leaves the old one byte for byte and no temporary file. Temporary
+// files of earlier saves that were killed half-way are removed first.
+SaveResult saveSettingsFile(const QString &path, const QByteArray &bytes);
+
+// The same save through a file made by the caller, which names the path; tests
+// hand in one whose disk fails.
+SaveResult saveSettingsFile(QSaveFile &file, const QByteArray &bytes);
 
 // The picture file a "[IMAGENFONDO]" value names. A relative value is
 // appended to the program folder with its backslashes read as folder

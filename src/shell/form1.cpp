@@ -19,6 +19,7 @@
 #include "toolbar.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
@@ -823,6 +824,9 @@ void Form1::LEER_OPCIONES()
             else
                 NOMBRE_IMA.clear();
             Archivo2->FileName = resolvePicturePath(m_programDir, change.text, change.relative);
+            // Set before the picture loads: one on a drive not mounted yet is
+            // still the user's choice, written back by the next save.
+            IMAGEN_NUM = change.relative ? 0 : 1;
             if (!change.relative && change.text.isEmpty()) {
                 Cuadro_Principal->setPicture(QPixmap());
             } else {
@@ -832,7 +836,6 @@ void Form1::LEER_OPCIONES()
                     return;
                 Cuadro_Principal->setPicture(picture);
             }
-            IMAGEN_NUM = change.relative ? 0 : 1;
             break;
         }
         }
@@ -854,6 +857,20 @@ void Form1::GUARDAR_OPCIONES()
     values.picturePath = IMAGEN_NUM == 1 ? Archivo2->FileName : NOMBRE_IMA;
     values.pictureFlag = IMAGEN_NUM;
     const QString separator = QLocale().decimalPoint();
-    saveSettingsFile(settingsFilePath(m_programDir),
-                     writeSettings(values, separator.isEmpty() ? QChar(u'.') : separator.at(0)));
+    const QByteArray bytes = writeSettings(values, separator.isEmpty() ? QChar(u'.') : separator.at(0));
+    const QString path = settingsFilePath(m_programDir);
+    const SaveResult saved = saveSettingsFile(path, bytes);
+    // The user sees the change at once and would lose it at the next start
+    // without a word. One message per failed save: failures after it stay
+    // silent until a save succeeds again, so a disk that stays full does not
+    // answer every appearance command with the same box.
+    if (saved) {
+        m_saveFailureTold = false;
+    } else if (!m_saveFailureTold) {
+        m_saveFailureTold = true;
+        avisar(QStringLiteral("Guardar Opciones"),
+               QStringLiteral("No se pudieron guardar las opciones en «%1»: %2.")
+                   .arg(QDir::toNativeSeparators(path), saved.reason),
+               QStringLiteral("Opciones_Error"));
+    }
 }

@@ -107,6 +107,8 @@ private:
     void applyNarrationFont();
 
     QString m_programDir;
+    // A failed save was told and none has succeeded since.
+    bool m_saveFailureTold = false;
     std::unique_ptr<ReportReader> NumFile;
 
     FrameBox *Frame2 = nullptr;

@@ -5,9 +5,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using Key = SettingsChange::Key;
 using Changes = QList<SettingsChange>;
@@ -46,6 +52,73 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+bool run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// Mounts made by one test, undone in reverse order when it ends.
+struct Mounts
+{
+    QStringList points;
+
+    bool add(const QStringList &arguments)
+    {
+        if (!run(QStringLiteral("mount"), arguments))
+            return false;
+        points.prepend(arguments.last());
+        return true;
+    }
+
+    ~Mounts()
+    {
+        for (const QString &point : std::as_const(points))
+            run(QStringLiteral("umount"), {point});
+    }
+};
+
+// A settings file on a disk that takes `room` bytes and then fails with the
+// system error `error`; with no room at all it cannot even be created. With
+// error 0 the program is killed where the disk would fail.
+class FailingSaveFile : public QSaveFile
+{
+public:
+    FailingSaveFile(const QString &path, qint64 room, int error) : QSaveFile(path), m_room(room), m_error(error) {}
+
+    bool open(OpenMode mode) override
+    {
+        if (m_room >= 0)
+            return QSaveFile::open(mode);
+        setErrorString(qt_error_string(m_error));
+        return false;
+    }
+
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        if (m_room > 0) {
+            const qint64 written = QSaveFile::writeData(data, std::min(length, m_room));
+            m_room -= std::max<qint64>(written, 0);
+            return written;
+        }
+        if (m_error == 0)
+            raise(SIGKILL);
+        setErrorString(qt_error_string(m_error));
+        return -1;
+    }
+
+private:
+    qint64 m_room;
+    int m_error;
+};
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
 const QFileDevice::Permissions ReadOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup;
 const QFileDevice::Permissions ReadOnlyFolder = ReadOnly | QFileDevice::ExeOwner | QFileDevice::ExeGroup;
 
@@ -70,9 +143,10 @@ private slots:
     void init() { QDir(m_config).removeRecursively(); }
     void cleanupTestCase() { QDir(m_config).removeRecursively(); }
 
-    // The file beside the program when it can be written there, else one in
+    // The file beside the program when it can be replaced there, else one in
     // the user's configuration folder; until that one exists, the file beside
-    // the program is read.
+    // the program is read. A writable file in a read-only folder could only be
+    // rewritten in place, which a kill half-way would leave truncated.
     void whereSettingsGo_data()
     {
         QTest::addColumn<bool>("folderExists");
@@ -82,7 +156,7 @@ private slots:
 
         QTest::newRow("writable folder") << true << true << true << true;
         QTest::newRow("read-only folder with the shipped file") << true << false << false << false;
-        QTest::newRow("read-only folder with a writable file") << true << false << true << true;
+        QTest::newRow("read-only folder with a writable file") << true << false << true << false;
         QTest::newRow("missing folder") << false << false << false << false;
     }
 
@@ -95,12 +169,25 @@ private slots:
 
         const QString program = m_dir.filePath(QLatin1String(QTest::currentDataTag()));
         const QString shipped = program + "/TPZ.INI";
-        if (folderExists) {
+        Mounts mounts;
+        const auto restore = qScopeGuard([&] { QFile::setPermissions(program, ReadOnlyFolder | QFileDevice::WriteOwner); });
+        if (folderExists && !folderWritable && geteuid() == 0) {
+            // Root writes through permissions: the folder is a disk mounted
+            // read-only, the writable file one mounted over the shipped one.
+            QVERIFY(QDir().mkpath(program));
+            if (!mounts.add({"-t", "tmpfs", "tmpfs", program}))
+                QSKIP("No disk could be mounted");
+            QVERIFY(writeFile(shipped, "instalado, mas largo"));
+            QVERIFY(run(QStringLiteral("mount"), {"-o", "remount,ro", program}));
+            const QString copy = program + ".ini";
+            QVERIFY(writeFile(copy, "instalado, mas largo"));
+            if (fileWritable)
+                QVERIFY(mounts.add({"--bind", copy, shipped}));
+        } else if (folderExists) {
             QVERIFY(QDir().mkpath(program) && writeFile(shipped, "instalado, mas largo"));
             QVERIFY(QFile::setPermissions(shipped, fileWritable ? ReadOnly | QFileDevice::WriteOwner : ReadOnly));
             QVERIFY(QFile::setPermissions(program, folderWritable ? ReadOnlyFolder | QFileDevice::WriteOwner : ReadOnlyFolder));
         }
-        const auto restore = qScopeGuard([&] { QFile::setPermissions(program, ReadOnlyFolder | QFileDevice::WriteOwner); });
         if (folderExists && !folderWritable && QFileInfo(program).isWritable())
             QSKIP("This user may write into read-only folders");
 
@@ -114,12 +201,135 @@ private slots:
             QCOMPARE(contents(shipped), QByteArray("instalado, mas largo"));
     }
 
-    void saveFailsQuietly()
+    void folderThatIsAFile()
     {
         const QString notAFolder = m_dir.filePath(QStringLiteral("archivo"));
         QVERIFY(writeFile(notAFolder, "x"));
-        QVERIFY(!saveSettingsFile(notAFolder + "/TPZ.INI", "[General]\r\n"));
+        const SaveResult saved = saveSettingsFile(notAFolder + "/TPZ.INI", "[General]\r\n");
+        QVERIFY(!saved);
+        QCOMPARE(saved.reason, QStringLiteral("la carpeta no existe"));
         QCOMPARE(contents(notAFolder), QByteArray("x"));
+    }
+
+    // On a disk that fills up, the old file stays byte for byte and no
+    // temporary file is left beside it.
+    void fullDisk()
+    {
+        if (geteuid() != 0)
+            QSKIP("Mounting a small disk needs root");
+        const QString disk = m_dir.filePath(QStringLiteral("disco"));
+        QVERIFY(QDir().mkpath(disk));
+        Mounts mounts;
+        if (!mounts.add({"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}))
+            QSKIP("No small disk could be mounted");
+        const QString path = disk + "/TPZ.INI";
+        const QByteArray old = writeSettings(Elegido);
+        QVERIFY(writeFile(path, old));
+        QFile fill(disk + "/relleno");
+        QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (fill.write(QByteArray(4096, 'x')) > 0) {
+        }
+        fill.close();
+
+        const SaveResult saved = saveSettingsFile(path, writeSettings(Predeterminado));
+        QVERIFY(!saved);
+        QCOMPARE(saved.reason, QStringLiteral("no queda espacio en el disco"));
+        QCOMPARE(contents(path), old);
+        QCOMPARE(filesIn(disk), QStringList({"relleno", "TPZ.INI"}));
+    }
+
+    // The same through a disk that fails on demand, wherever the test runs.
+    void failingDisk_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("reason");
+
+        QTest::newRow("no permission to create the file") << qint64(-1) << EACCES << "permiso denegado";
+        QTest::newRow("disk full at the first byte") << qint64(0) << ENOSPC << "no queda espacio en el disco";
+        QTest::newRow("disk error half-way") << qint64(100) << EIO << "error de lectura o escritura en el disco";
+        QTest::newRow("a failure with no words of its own") << qint64(100) << ENXIO << "no se pudo escribir el archivo";
+    }
+
+    void failingDisk()
+    {
+        QFETCH(qint64, room);
+        QFETCH(int, error);
+        QFETCH(QString, reason);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("TPZ.INI"));
+        const QByteArray old = writeSettings(Elegido);
+        QVERIFY(writeFile(path, old));
+        FailingSaveFile file(path, room, error);
+        const SaveResult saved = saveSettingsFile(file, writeSettings(Predeterminado));
+        QVERIFY(!saved);
+        QCOMPARE(saved.reason, reason);
+        QCOMPARE(contents(path), old);
+        QCOMPARE(filesIn(dir.path()), QStringList{"TPZ.INI"});
+    }
+
+    // Killed anywhere in a save, the program leaves the old file whole; the
+    // next save leaves the new one and nothing else.
+    void killedMidSave()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("TPZ.INI"));
+        const QByteArray old = writeSettings(Elegido);
+        const QByteArray next = writeSettings(Predeterminado);
+        QVERIFY(writeFile(path, old));
+        for (qint64 room = 0; room < next.size(); room += 20) {
+            const pid_t child = fork();
+            if (child == 0) {
+                FailingSaveFile file(path, room, 0);
+                saveSettingsFile(file, next);
+                _exit(0);
+            }
+            QVERIFY(child > 0);
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+            QCOMPARE(contents(path), old);
+        }
+        QVERIFY(saveSettingsFile(path, next));
+        QCOMPARE(contents(path), next);
+        QCOMPARE(filesIn(dir.path()), QStringList{"TPZ.INI"});
+    }
+
+    // Temporary files that killed saves left are removed at the next save in
+    // that folder; nothing else is.
+    void strayTemporaries_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("removed");
+
+        QTest::newRow("a killed save's temporary file") << "TPZ.INI.aBcDeF" << "file" << true;
+        QTest::newRow("five letters") << "TPZ.INI.aBcDe" << "file" << false;
+        QTest::newRow("seven letters") << "TPZ.INI.aBcDeFg" << "file" << false;
+        QTest::newRow("a folder") << "TPZ.INI.aBcDeF" << "folder" << false;
+        QTest::newRow("a link") << "TPZ.INI.aBcDeF" << "link" << false;
+    }
+
+    void strayTemporaries()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(bool, removed);
+
+        QTemporaryDir dir;
+        const QString stray = dir.filePath(name);
+        const QString target = dir.filePath(QStringLiteral("destino"));
+        QVERIFY(writeFile(target, "[General]\r\n"));
+        if (kind == u"file")
+            QVERIFY(writeFile(stray, "[General]\r\n[COLORFO"));
+        else if (kind == u"folder")
+            QVERIFY(QDir().mkdir(stray));
+        else
+            QVERIFY(QFile::link(target, stray));
+        QVERIFY(saveSettingsFile(dir.filePath(QStringLiteral("TPZ.INI")), "[General]\r\n"));
+        QCOMPARE(QFileInfo(stray).exists() || QFileInfo(stray).isSymLink(), !removed);
+        QVERIFY(QFileInfo::exists(target));
     }
 
     void picturePath_data()

@@ -536,6 +536,28 @@ private slots:
         QVERIFY(settingsText().contains("[LETRAName]=Lucida Console\r\n[LETRASize]=12\r\n"));
     }
 
+    // A failed save is told once, naming the file and the reason; further
+    // failures stay silent until a save succeeds again.
+    void failedSaveToldOnce()
+    {
+        const QString settings = m_dir->filePath(QStringLiteral("TPZ.INI"));
+        const QString told = "No se pudieron guardar las opciones en «" + QDir::toNativeSeparators(settings)
+                             + "»: ya hay una carpeta con ese nombre.";
+        Notices notices(*m_window);
+        QVERIFY(QDir().mkdir(settings));
+        m_window->Predeterminado_Click();
+        m_window->Predeterminado2_Click();
+        QCOMPARE(notices.texts, QStringList{told});
+        QCOMPARE(background(), QColor(126, 126, 126));
+
+        QVERIFY(QDir().rmdir(settings));
+        m_window->Predeterminado_Click();
+        QVERIFY(settingsText().contains("[LETRASize]=12\r\n"));
+        QVERIFY(QFile::remove(settings) && QDir().mkdir(settings));
+        m_window->Predeterminado_Click();
+        QCOMPARE(notices.texts, QStringList({told, told}));
+    }
+
     void pictureCommand()
     {
         choosePicture(QString());
@@ -560,15 +582,34 @@ private slots:
         QCOMPARE(pictureSize(), QSize(661, 473));
     }
 
+    // The size goes out with a separator the next start reads back, whatever
+    // the locale's own is.
+    void chosenLookShowsAndSurvivesRestart_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("size");
+
+        QTest::newRow("point locale") << QLocale::c() << "20.25";
+        QTest::newRow("comma locale") << QLocale(QLocale::Spanish, QLocale::Spain) << "20,25";
+        QTest::newRow("Persian separator is written as a point") << QLocale(QLocale::Persian, QLocale::Iran) << "20.25";
+        QTest::newRow("Arabic separator is written as a point") << QLocale(QLocale::Arabic, QLocale::Egypt) << "20.25";
+    }
+
     void chosenLookShowsAndSurvivesRestart()
     {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, size);
+        const QLocale previous;
+        QLocale::setDefault(locale);
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
+
         answerNext(part<CommonDialog>("Archivo2"), pickColour(QColor(90, 30, 30)));
         m_window->Escoger_Click();
         answerNext(part<CommonDialog>("Archivo"), pickFont("DejaVu Sans", 20.25f, 0x0000C0FF));
         m_window->Escoger2_Click();
         choosePicture(Campo);
         QVERIFY(settingsText().contains("[COLORFONDO]=1973850\r\n"));
-        QVERIFY(settingsText().contains("[LETRAName]=DejaVu Sans\r\n[LETRASize]=20.25\r\n"));
+        QVERIFY(settingsText().contains("[LETRAName]=DejaVu Sans\r\n[LETRASize]=" + size + "\r\n"));
 
         for (bool restarted : {false, true}) {
             if (restarted)
@@ -591,20 +632,43 @@ private slots:
         QCOMPARE(narrationColour(), QColor(Qt::white));
     }
 
-    void startUpWithRelativePicture()
+    // A picture that does not load at start-up (a drive not mounted yet) ends
+    // the reading there, but its path and flag are written back, so it shows
+    // again at a later start.
+    void startUpPicture_data()
     {
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<bool>("present");
+
+        QTest::newRow("relative picture") << false << true;
+        QTest::newRow("relative picture missing") << false << false;
+        QTest::newRow("complete picture missing") << true << false;
+    }
+
+    void startUpPicture()
+    {
+        QFETCH(bool, complete);
+        QFETCH(bool, present);
+        const QString picture = m_dir->filePath(QStringLiteral("fondos/campo.gif"));
+        const QString pair = complete ? "[IMAGENFONDO]=" + picture + "\r\n[IMAGEN]=1\r\n"
+                                      : QStringLiteral("[IMAGENFONDO]=\\fondos\\campo.gif\r\n[IMAGEN]=0\r\n");
         QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("fondos")));
-        QVERIFY(QFile::copy(Campo, m_dir->filePath(QStringLiteral("fondos/campo.gif"))));
+        if (present)
+            QVERIFY(QFile::copy(Campo, picture));
         writeFile(m_dir->filePath(QStringLiteral("TPZ.INI")),
-                  "[General]\r\n[COLORFONDO]=255\r\n[IMAGENFONDO]=\\fondos\\campo.gif\r\n[IMAGEN]=0\r\n[LETRASize]=14\r\n");
+                  ("[General]\r\n[COLORFONDO]=255\r\n" + pair + "[LETRASize]=14\r\n").toUtf8());
         restart();
         QCOMPARE(background(), QColor(255, 0, 0));
-        QCOMPARE(pictureSize(), QSize(661, 473));
-        QCOMPARE(narrationFont().pointSizeF(), 14.0);
+        QCOMPARE(pictureSize().isEmpty(), !present);
+        QCOMPARE(narrationFont().pointSizeF(), present ? 14.0 : 20.25);
 
-        // The relative path is written back as it was read.
         m_window->Predeterminado_Click();
-        QVERIFY(settingsText().endsWith("[IMAGENFONDO]=\\fondos\\campo.gif\r\n[IMAGEN]=0\r\n"));
+        QVERIFY(settingsText().endsWith(pair));
+        if (!present) {
+            QVERIFY(QFile::copy(Campo, picture));
+            restart();
+            QCOMPARE(pictureSize(), QSize(661, 473));
+        }
     }
 
     // Last: the exit command leaves no event loop of this process running again.
