@@ -91,7 +91,7 @@ QString syncFailure(QFileDevice &file)
 }
 
 // QSaveFile's temporary files of saves killed half-way: regular files named
-// as the file, a point and six letters, in the same folder. Where the system
+// as the file, a point and six letters of mixed case, in the same folder. Where the system
 // hands out unnamed temporary files none are left.
 void removeStrayTemporaries(const QFileInfo &target)
 {
@@ -99,13 +99,17 @@ void removeStrayTemporaries(const QFileInfo &target)
     const QFileInfoList entries = target.absoluteDir().entryInfoList(
         {prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     const auto letter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    const auto lower = [](QChar c) { return c >= u'a' && c <= u'z'; };
     for (const QFileInfo &entry : entries) {
         const QString name = entry.fileName();
         // Name filters ignore case.
         if (!name.startsWith(prefix))
             continue;
+        // The random suffix mixes upper and lower case; a word in one case
+        // ("TPZ.INI.backup") is a copy the user made, and stays.
         const QStringView suffix = QStringView(name).mid(prefix.size());
-        if (std::all_of(suffix.begin(), suffix.end(), letter))
+        if (std::all_of(suffix.begin(), suffix.end(), letter) && std::any_of(suffix.begin(), suffix.end(), lower)
+            && !std::all_of(suffix.begin(), suffix.end(), lower))
             QFile::remove(entry.filePath());
     }
 }

@@ -306,7 +306,7 @@ private slots:
 
         QTest::newRow("a killed save's temporary file") << "TPZ.INI.aBcDeF" << "file" << true;
         QTest::newRow("five letters") << "TPZ.INI.aBcDe" << "file" << false;
-        QTest::newRow("seven letters") << "TPZ.INI.aBcDeFg" << "file" << false;
+        QTest::newRow("a copy the user named") << "TPZ.INI.backup" << "file" << false;
         QTest::newRow("a folder") << "TPZ.INI.aBcDeF" << "folder" << false;
         QTest::newRow("a link") << "TPZ.INI.aBcDeF" << "link" << false;
     }
