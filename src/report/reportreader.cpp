@@ -1,8 +1,9 @@
 #include "reportreader.h"
 
+#include "regularfile.h"
+
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -70,10 +71,8 @@ bool ReportReader::open(const QString &path)
 {
     // Only a regular file: a pipe would block the open and a device such as
     // /dev/zero would never end.
-    if (!QFileInfo(path).isFile())
-        return close(), false;
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
+    auto file = std::make_unique<QFile>();
+    if (!openRegularFile(*file, path))
         return close(), false;
     return start(std::move(file));
 }

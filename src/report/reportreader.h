@@ -24,6 +24,7 @@ public:
     ReportReader(const ReportReader &) = delete;
     ReportReader &operator=(const ReportReader &) = delete;
 
+    // Opens only a regular file, without ever waiting for a pipe.
     bool open(const QString &path);
     // Reads from memory, as a file holding these bytes would be read.
     bool openBytes(const QByteArray &bytes);

@@ -10,6 +10,7 @@
 #include "playback/tick.h"
 #include "report/crestfile.h"
 #include "report/lineupcapture.h"
+#include "report/regularfile.h"
 #include "report/reportheader.h"
 #include "report/reportreader.h"
 #include "settings/settingsfile.h"
@@ -18,6 +19,7 @@
 #include "toolbar.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
@@ -70,11 +72,15 @@ QFont withFamily(const QFont &font, const QString &family)
     return result;
 }
 
+// Pictures are read from the opened file, never by path: a pipe named as a
+// picture must not block the window.
 QPixmap loadPicture(const QString &path)
 {
-    if (path.isEmpty())
+    QFile file;
+    if (!openRegularFile(file, path))
         return {};
-    QImageReader reader(path);
+    // The format is told by the content: a crest named .gif may be a PNG.
+    QImageReader reader(&file);
     return QPixmap::fromImage(reader.read());
 }
 

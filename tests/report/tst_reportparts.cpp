@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using Status = HeaderResult::Status;
 
 // Shown by QCOMPARE when two cuts differ.
@@ -192,6 +194,9 @@ private slots:
         QVERIFY(QDir().mkpath(m_program + "/escudos/CARPETA.gif"));
         for (const char *name : {"escudos/ARIO.gif", "escudos/csie.gif", "escudos/Csie.gif", "escudos/CSIE.gif", "FUERA.gif"})
             QVERIFY(QFile(m_program + '/' + name).open(QIODevice::WriteOnly));
+        // Reading a pipe as a picture would wait for a writer for ever.
+        QCOMPARE(mkfifo(qPrintable(m_program + "/tuberia"), 0600), 0);
+        QVERIFY(QFile::link(m_program + "/tuberia", m_program + "/escudos/PIPA.gif"));
 
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("found"); // relative to the program folder; empty for none
@@ -203,6 +208,8 @@ private slots:
         QTest::newRow("backslash") << "..\\FUERA" << QString();
         QTest::newRow("NUL in the key") << (QStringLiteral("ARIO") + QChar(0) + "x") << QString();
         QTest::newRow("a folder is no crest") << "CARPETA" << QString();
+        QTest::newRow("a link to a pipe is no crest") << "PIPA" << QString();
+        QTest::newRow("nor in another letter case") << "pipa" << QString();
     }
 
     void crests()

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using Encoding = ReportReader::Encoding;
 
@@ -119,18 +120,39 @@ private slots:
         QCOMPARE(characters, bytes.size() - 2 * 1000);
     }
 
-    // A missing file, a folder, or a pipe, whose opening would wait for a writer.
-    void notAReport()
+    // What is no report gives nothing to read, without waiting.
+    void refused_data()
     {
+        QTest::addColumn<QString>("name"); // in a folder holding a pipe and a link to it
+
+        QTest::newRow("missing file") << "borrado.txt";
+        QTest::newRow("folder") << ".";
+        QTest::newRow("pipe without a writer") << "tuberia";
+        QTest::newRow("link to a pipe") << "enlace";
+        QTest::newRow("endless device") << "/dev/zero";
+        if (geteuid() != 0)
+            QTest::newRow("no read permission") << "cerrado.txt";
+    }
+
+    void refused()
+    {
+        QFETCH(QString, name);
+
         QTemporaryDir dir;
-        const QString pipe = dir.filePath("tuberia");
-        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
-        for (const QString &path : {dir.filePath("borrado.txt"), dir.path(), pipe}) {
-            ReportReader reader;
-            QVERIFY(!reader.open(path));
-            QString line;
-            QVERIFY(!reader.readLine(line) && reader.atEnd());
-        }
+        QCOMPARE(mkfifo(qPrintable(dir.filePath("tuberia")), 0600), 0);
+        QVERIFY(QFile::link(dir.filePath("tuberia"), dir.filePath("enlace")));
+        QFile closed(dir.filePath("cerrado.txt"));
+        QVERIFY(closed.open(QIODevice::WriteOnly) && closed.write("Rio (R) vs. Sierra (S) en X\r\n") > 0);
+        closed.close();
+        QVERIFY(closed.setPermissions({}));
+
+        ReportReader reader;
+        // Opening a pipe could wait for ever: an alarm makes that a failure.
+        alarm(10);
+        QVERIFY(!reader.open(dir.filePath(name)));
+        alarm(0);
+        QString line;
+        QVERIFY(!reader.readLine(line) && reader.atEnd());
     }
 };
 

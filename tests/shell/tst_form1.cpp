@@ -18,6 +18,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QByteArray report(const QByteArray &teamsLine = "Atletico Rio (ARIO) vs. Club Sierra (CSIE) en Estadio Mayor (Valle)")
@@ -65,7 +68,13 @@ class TestForm1 : public QObject
 {
     Q_OBJECT
 
-    void restart() { m_window = std::make_unique<Form1>(m_dir->path()); }
+    void restart()
+    {
+        m_window = std::make_unique<Form1>(m_dir->path());
+        m_notices = std::make_unique<Notices>(*m_window);
+    }
+    // The messages shown since the last call; cleanup() finds none left.
+    QStringList takeNotices() { return std::exchange(m_notices->texts, {}); }
     template<typename T> T *part(const char *name) { return m_window->findChild<T *>(QLatin1String(name)); }
     QString text(const char *label) { return part<QLabel>(label)->text(); }
     QAction *button(int position) { return part<Toolbar>("Toolbar1")->button(position); }
@@ -87,6 +96,7 @@ class TestForm1 : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Form1> m_window;
+    std::unique_ptr<Notices> m_notices;
 
     QString shown() { return part<PictureBox>("Cuadro_Principal")->text(); }
     QString reportPath() { return m_dir->filePath(QStringLiteral("partido.txt")); }
@@ -131,6 +141,8 @@ private slots:
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("escudos")));
         writeFile(reportPath(), report());
     }
+
+    void cleanup() { QCOMPARE(takeNotices(), QStringList()); }
 
     // A cancelled first opening leaves the window as it started.
     void startUpAndCancelledFirstOpening()
@@ -399,10 +411,10 @@ private slots:
         // nor does a cancelled choice: the file written next names the picture on show.
         const QString bad = m_dir->filePath(QStringLiteral("roto.gif"));
         writeFile(bad, "GIF89a pero no");
-        Notices notices(*m_window);
         choosePicture(bad);
-        QCOMPARE(notices.texts.size(), 1);
-        QVERIFY(notices.texts.first().contains(QStringLiteral("roto.gif")));
+        const QStringList notices = takeNotices();
+        QCOMPARE(notices.size(), 1);
+        QVERIFY(notices.first().contains(QStringLiteral("roto.gif")));
         choosePicture(QString());
         QCOMPARE(settingsText(), saved);
         m_window->Predeterminado_Click();
@@ -455,6 +467,52 @@ private slots:
         // The relative path is written back as it was read.
         m_window->Predeterminado_Click();
         QVERIFY(settingsText().endsWith("[IMAGENFONDO]=\\fondos\\campo.gif\r\n[IMAGEN]=0\r\n"));
+    }
+
+    // A pipe named as a picture or a crest is passed over at once. Reading it
+    // would wait for a writer for ever: an alarm turns such a hang into a failure.
+    void picturesNeverFromPipes_data()
+    {
+        QTest::addColumn<QByteArray>("settings"); // TPZ.INI, the pipe's path for TUBERIA
+        QTest::addColumn<bool>("chosen");         // the pipe chosen as background picture
+        QTest::addColumn<QString>("crest");       // a link to the pipe in escudos/
+
+        QTest::newRow("background at start-up, full path")
+            << QByteArray("[General]\r\n[IMAGENFONDO]=TUBERIA\r\n[IMAGEN]=1\r\n") << false << QString();
+        QTest::newRow("background at start-up, relative path")
+            << QByteArray("[General]\r\n[IMAGENFONDO]=\\tuberia.gif\r\n[IMAGEN]=0\r\n") << false << QString();
+        QTest::newRow("background chosen") << QByteArray() << true << QString();
+        QTest::newRow("home crest by its name") << QByteArray() << false << "ARIO.gif";
+        QTest::newRow("away crest in another letter case") << QByteArray() << false << "csie.gif";
+    }
+
+    void picturesNeverFromPipes()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, chosen);
+        QFETCH(QString, crest);
+
+        const QString pipe = m_dir->filePath(QStringLiteral("tuberia.gif"));
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+        if (!crest.isEmpty())
+            QVERIFY(QFile::link(pipe, m_dir->filePath("escudos/" + crest)));
+        if (!settings.isEmpty())
+            writeFile(m_dir->filePath(QStringLiteral("TPZ.INI")), settings.replace("TUBERIA", pipe.toUtf8()));
+        alarm(10);
+        restart();
+        if (chosen)
+            choosePicture(pipe);
+        if (!crest.isEmpty())
+            open(reportPath());
+        alarm(0);
+
+        QVERIFY(part<PictureBox>("Cuadro_Principal")->picture().isNull());
+        QCOMPARE(takeNotices().size(), chosen ? 1 : 0);
+        if (!crest.isEmpty()) {
+            QCOMPARE(playbackButtons(), QStringLiteral("B--"));
+            QCOMPARE(part<QLabel>("Image1")->pixmap().toImage(), part<QLabel>("Image3")->pixmap().toImage());
+            QCOMPARE(part<QLabel>("Image2")->pixmap().toImage(), part<QLabel>("Image4")->pixmap().toImage());
+        }
     }
 
     // Last: the exit command leaves no event loop of this process running again.
