@@ -18,13 +18,14 @@ SettingsValues applied(const SettingsReadResult &read)
 }
 
 // A text value holding a key, or a line break, reads back as another line
-// or another key: such a font name or path cannot be kept in the file.
+// or another key, and one holding a NUL makes the file no text: such a font
+// name or path cannot be kept in the file.
 bool storable(const QString &text)
 {
     static const QStringView keys[] = {u"[COLORFONDO]", u"[LETRABold]", u"[LETRAItalic]",
                                        u"[LETRAStrikethru]", u"[LETRAUnderline]", u"[LETRAName]",
                                        u"[LETRASize]", u"[LETRAColor]", u"[IMAGENFONDO]"};
-    if (text.contains(u'\r') || text.contains(u'\n'))
+    if (text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(0)))
         return false;
     for (QStringView key : keys) {
         if (text.contains(key))

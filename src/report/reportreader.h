@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportfault.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
@@ -11,13 +13,15 @@ class QIODevice;
 // Reads a match report one line at a time, the way every part of the program
 // reads reports. The simulator writes Windows-1252; a file that is valid UTF-8
 // and holds at least one non-ASCII byte was re-saved by an editor and is read
-// as UTF-8 (a byte-order mark is dropped). Lines may end in CR LF, LF or a
-// lone CR; a line is its text without the end, and a final line end does not
-// start another, empty line.
+// as UTF-8 (a byte-order mark is dropped); a file that starts with a UTF-16
+// byte-order mark is read as UTF-16. A file with a NUL byte near its start is
+// no text and is refused. Lines may end in CR LF, LF or a lone CR; a line is
+// its text without the end, and a final line end does not start another,
+// empty line.
 class ReportReader
 {
 public:
-    enum class Encoding { Windows1252, Utf8 };
+    enum class Encoding { Windows1252, Utf8, Utf16LE, Utf16BE };
 
     ReportReader();
     ~ReportReader();
@@ -30,6 +34,9 @@ public:
     bool openBytes(const QByteArray &bytes);
     void close();
     bool isOpen() const;
+    // Why the last opening failed: ReportFault::Unreadable or NotText; None
+    // after one that succeeded.
+    ReportFault fault() const { return m_fault; }
 
     // The next line; false when there is none left (or no file is open).
     bool readLine(QString &line);
@@ -43,11 +50,13 @@ public:
 
 private:
     bool start(std::unique_ptr<QIODevice> device);
+    bool refuse(ReportFault fault);
     bool fill();
 
     std::unique_ptr<QIODevice> m_device;
     QStringDecoder m_decoder;
     Encoding m_encoding = Encoding::Windows1252;
+    ReportFault m_fault = ReportFault::None;
     QString m_buffer;       // decoded text not yet returned
     qsizetype m_pos = 0;    // start of the next line in m_buffer
     qsizetype m_scanned = 0; // how far m_buffer was searched for a line end

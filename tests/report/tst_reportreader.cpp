@@ -1,6 +1,7 @@
 #include "report/reportreader.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +63,16 @@ private slots:
         QTest::newRow("empty lines and blanks kept, final line end starts no line")
             << QByteArray("\r\n  a  \r\n\r\nb\r\n") << QStringList{"", "  a  ", "", "b"} << Encoding::Windows1252;
         QTest::newRow("empty file") << QByteArray() << QStringList{} << Encoding::Windows1252;
+        const QString text = u"¡Peña!\r\n€\r\n"_qs;
+        QTest::newRow("utf-16 LE with byte-order mark")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(text))
+            << QStringList{u"¡Peña!"_qs, u"€"_qs} << Encoding::Utf16LE;
+        QTest::newRow("utf-16 BE with byte-order mark")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(text))
+            << QStringList{u"¡Peña!"_qs, u"€"_qs} << Encoding::Utf16BE;
+        QTest::newRow("NUL bytes far from the start are text")
+            << QByteArray(8000, 'x') + QByteArray("\0\0\r\n", 4) << QStringList{QString(8000, u'x') + QString(2, QChar(0))}
+            << Encoding::Windows1252;
 
         // The reader takes the file in chunks of 64 KiB; these rows put a line end
         // or a UTF-8 sequence across the first boundary.
@@ -78,6 +89,12 @@ private slots:
         QTest::newRow("invalid byte in the second chunk")
             << "\xc3\xa9" + QByteArray(2 * Chunk, 'x') + "\xe9"
             << QStringList{u"Ã©"_qs + QString(2 * Chunk, u'x') + u"é"_qs} << Encoding::Windows1252;
+        // The byte-order mark is read first, so the first chunk ends after
+        // half a pair.
+        QTest::newRow("utf-16 surrogate pair split")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(
+                   QString(Chunk / 2 - 1, u'x') + u"😀"_qs))
+            << QStringList{QString(Chunk / 2 - 1, u'x') + u"😀"_qs} << Encoding::Utf16LE;
         QTest::newRow("huge line") << QByteArray(1'000'000, 'a') + "\r\nfin\r\n"
                                    << QStringList{QString(1'000'000, u'a'), u"fin"_qs} << Encoding::Windows1252;
         QByteArray many;
@@ -107,7 +124,8 @@ private slots:
 
     void binaryFile()
     {
-        QByteArray bytes;
+        // A start without NUL bytes, so the rest is read as text.
+        QByteArray bytes(8000, 'x');
         for (int b = 0; b < 256 * 1000; ++b)
             bytes.append(char(b));
         ReportReader reader;
@@ -120,23 +138,32 @@ private slots:
         QCOMPARE(characters, bytes.size() - 2 * 1000);
     }
 
-    // What is no report gives nothing to read, without waiting.
+    // What is no report gives nothing to read, and says why, without waiting.
     void refused_data()
     {
         QTest::addColumn<QString>("name"); // in a folder holding a pipe and a link to it
+        QTest::addColumn<QByteArray>("bytes"); // else the content of a file
+        QTest::addColumn<ReportFault>("fault");
 
-        QTest::newRow("missing file") << "borrado.txt";
-        QTest::newRow("folder") << ".";
-        QTest::newRow("pipe without a writer") << "tuberia";
-        QTest::newRow("link to a pipe") << "enlace";
-        QTest::newRow("endless device") << "/dev/zero";
+        const auto Unreadable = ReportFault::Unreadable;
+        QTest::newRow("missing file") << "borrado.txt" << QByteArray() << Unreadable;
+        QTest::newRow("folder") << "." << QByteArray() << Unreadable;
+        QTest::newRow("pipe without a writer") << "tuberia" << QByteArray() << Unreadable;
+        QTest::newRow("link to a pipe") << "enlace" << QByteArray() << Unreadable;
+        QTest::newRow("endless device") << "/dev/zero" << QByteArray() << Unreadable;
         if (geteuid() != 0)
-            QTest::newRow("no read permission") << "cerrado.txt";
+            QTest::newRow("no read permission") << "cerrado.txt" << QByteArray() << Unreadable;
+        QTest::newRow("PNG picture") << QString() << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << ReportFault::NotText;
+        QTest::newRow("utf-16 without byte-order mark")
+            << QString() << QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(u"Rio (R) vs. Sierra (S) en X"_qs))
+            << ReportFault::NotText;
     }
 
     void refused()
     {
         QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(ReportFault, fault);
 
         QTemporaryDir dir;
         QCOMPARE(mkfifo(qPrintable(dir.filePath("tuberia")), 0600), 0);
@@ -145,12 +172,18 @@ private slots:
         QVERIFY(closed.open(QIODevice::WriteOnly) && closed.write("Rio (R) vs. Sierra (S) en X\r\n") > 0);
         closed.close();
         QVERIFY(closed.setPermissions({}));
+        if (name.isEmpty()) {
+            name = "partido.txt";
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
 
         ReportReader reader;
         // Opening a pipe could wait for ever: an alarm makes that a failure.
         alarm(10);
         QVERIFY(!reader.open(dir.filePath(name)));
         alarm(0);
+        QCOMPARE(reader.fault(), fault);
         QString line;
         QVERIFY(!reader.readLine(line) && reader.atEnd());
     }

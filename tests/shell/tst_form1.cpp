@@ -7,6 +7,7 @@
 #include "shell/toolbar.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QColorDialog>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -192,23 +194,44 @@ private slots:
         }
     }
 
-    void failedOpening_data()
+    // A report that cannot be played is named with the reason, and nothing
+    // is left open; one that plays but holds no teams line is named too.
+    void openingTellsWhy_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("deleteOnChoice");
         QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("buttons");
+        QTest::addColumn<QString>("notice");
 
-        QTest::newRow("empty report") << QByteArray() << false << QString();
+        const QString failed = QStringLiteral("No se pudo abrir «partido.txt»: %1.");
+        QTest::newRow("empty report") << QByteArray() << false << QString() << "---" << failed.arg("está vacío");
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && QImage(8, 8, QImage::Format_RGB32).save(&buffer, "PNG"));
+        QTest::newRow("a picture") << png << false << QString() << "---" << failed.arg("no es un archivo de texto");
         QTest::newRow("away part without parenthesis: the home name shows")
-            << report("Atletico Rio (ARIO) vs. Club Sierra en Mayor") << false << QStringLiteral("Atletico Rio");
-        QTest::newRow("report deleted after it was chosen") << report() << true << QString();
+            << report("Atletico Rio (ARIO) vs. Club Sierra en Mayor") << false << QStringLiteral("Atletico Rio") << "---"
+            << failed.arg("la línea de los equipos no se entiende");
+        QTest::newRow("report deleted after it was chosen")
+            << report() << true << QString() << "---" << failed.arg("no se puede leer");
+        QTest::newRow("no teams line: it plays all the same")
+            << QByteArray("Leche\r\nPan\r\n") << false << QString() << "B--"
+            << QStringLiteral("«partido.txt» no es un informe de partido: falta la línea de los equipos.");
+        for (auto [name, encoding] : {std::pair{"utf-16 LE", QStringEncoder::Utf16LE}, {"utf-16 BE", QStringEncoder::Utf16BE}}) {
+            QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+            QTest::newRow(name) << QByteArray(encoder(QString::fromLatin1(report()))) << false
+                                << QStringLiteral("Atletico Rio") << "B--" << QString();
+        }
     }
 
-    void failedOpening()
+    void openingTellsWhy()
     {
         QFETCH(QByteArray, content);
         QFETCH(bool, deleteOnChoice);
         QFETCH(QString, home);
+        QFETCH(QString, buttons);
+        QFETCH(QString, notice);
 
         writeFile(reportPath(), content);
         if (deleteOnChoice) {
@@ -218,9 +241,10 @@ private slots:
         }
         open(reportPath());
 
+        QCOMPARE(takeNotices(), notice.isEmpty() ? QStringList() : QStringList{notice});
         QCOMPARE(part<CommonDialog>("Archivo")->FileName, reportPath());
-        QCOMPARE(playbackButtons(), QStringLiteral("---"));
-        QVERIFY(!m_window->reportOpen());
+        QCOMPARE(playbackButtons(), buttons);
+        QCOMPARE(m_window->reportOpen(), buttons == u"B--");
         QCOMPARE(text("Label4"), home);
     }
 
