@@ -1,6 +1,7 @@
 // Report reader: any bytes, read line by line with and without end tests in
 // between, must give the lines of the whole file decoded at once and split at
-// CR LF, LF and lone CR, each cut to the characters the reader keeps.
+// CR LF, LF and lone CR, each cut to the characters the reader keeps, unless a
+// NUL byte near the start refuses them as no text.
 
 #include "fuzzcheck.h"
 #include "report/reportreader.h"
@@ -20,7 +21,9 @@ constexpr qsizetype Chunk = 64 * 1024;
 
 QByteArray reportBytes(const uint8_t *data, size_t size)
 {
-    if (size == 0 || data[0] < 0x80)
+    // A UTF-16 byte-order mark counts only at the start, so it stays there.
+    const bool utf16Mark = size >= 2 && ((data[0] == 0xFF && data[1] == 0xFE) || (data[0] == 0xFE && data[1] == 0xFF));
+    if (size == 0 || data[0] < 0x80 || utf16Mark)
         return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
     const qsizetype before = data[0] & 0x7f;
     QByteArray bytes;
@@ -46,7 +49,11 @@ QString kept(const QString &line)
 QStringList referenceLines(const QByteArray &bytes, ReportReader::Encoding encoding)
 {
     QString text;
-    if (encoding == ReportReader::Encoding::Utf8) {
+    if (encoding == ReportReader::Encoding::Utf16LE || encoding == ReportReader::Encoding::Utf16BE) {
+        QStringDecoder decoder(encoding == ReportReader::Encoding::Utf16LE ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::ConvertInitialBom);
+        text = decoder(bytes.sliced(2));
+    } else if (encoding == ReportReader::Encoding::Utf8) {
         QByteArrayView view(bytes);
         if (view.startsWith("\xEF\xBB\xBF"))
             view = view.sliced(3);
@@ -114,6 +121,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList expected = referenceLines(bytes, encoding);
 
     ReportReader reader;
+    const bool utf16 = encoding == ReportReader::Encoding::Utf16LE || encoding == ReportReader::Encoding::Utf16BE;
+    if (!utf16 && bytes.first(qMin(bytes.size(), qsizetype(8000))).contains('\0')) {
+        FUZZ_CHECK(!reader.openBytes(bytes));
+        FUZZ_CHECK(reader.fault() == ReportFault::NotText && !reader.isOpen());
+        return 0;
+    }
     // The same reader, reopened each time, must start afresh.
     for (unsigned endTests : {0x00u, 0xffu, 0x5au, size > 1 ? unsigned(data[size - 1]) : 0x0fu}) {
         FUZZ_CHECK(reader.openBytes(bytes));

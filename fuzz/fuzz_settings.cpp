@@ -18,14 +18,15 @@ SettingsValues applied(const SettingsReadResult &read)
 }
 
 // A text value holding a key, or a line break, reads back as another line
-// or another key, and one longer than the reader keeps of a line (with its
-// key) reads back cut: such a font name or path cannot be kept in the file.
+// or another key, one holding a NUL makes the file no text, and one longer
+// than the reader keeps of a line (with its key) reads back cut: such a font
+// name or path cannot be kept in the file.
 bool storable(const QString &text)
 {
     static const QStringView keys[] = {u"[COLORFONDO]", u"[LETRABold]", u"[LETRAItalic]",
                                        u"[LETRAStrikethru]", u"[LETRAUnderline]", u"[LETRAName]",
                                        u"[LETRASize]", u"[LETRAColor]", u"[IMAGENFONDO]"};
-    if (text.contains(u'\r') || text.contains(u'\n'))
+    if (text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(0)))
         return false;
     if (text.size() + qsizetype(sizeof "[IMAGENFONDO]=") > ReportReader::MaxLineLength)
         return false;

@@ -54,15 +54,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(!reader.isOpen());
     for (const QString &text : printed)
         FUZZ_CHECK(!text.contains(u"Comentarios"));
-    switch (header.status) {
-    case HeaderResult::Status::EmptyReport:
-        FUZZ_CHECK(printed.isEmpty() && !header.teamsLineFound);
+    switch (header.fault) {
+    case ReportFault::Unreadable:
+        // Bytes in memory can always be read.
+        FUZZ_CHECK(false);
         break;
-    case HeaderResult::Status::TeamsLineUncut:
-        FUZZ_CHECK(header.teamsLineFound && !header.teams.complete());
+    case ReportFault::NotText:
+    case ReportFault::Empty:
+        FUZZ_CHECK(printed.isEmpty() && header.teams == TeamsLine{});
         break;
-    case HeaderResult::Status::Read:
-        FUZZ_CHECK(!header.teamsLineFound || header.teams.complete());
+    case ReportFault::TeamsLineUncut:
+        FUZZ_CHECK(!header.teams.complete());
+        break;
+    case ReportFault::None:
+        FUZZ_CHECK(header.teams.complete());
+        break;
+    case ReportFault::NoTeamsLine:
+        FUZZ_CHECK(header.teams == TeamsLine{});
         break;
     }
     return 0;

@@ -42,14 +42,15 @@ HeaderResult PlaybackController::open(const QString &path, const Printer &print)
     const Printer printer = print ? print : [](const QString &) {};
     for (int i = 0; i < 5; ++i)
         printer(QString());
-    HeaderResult header;
     ReportReader report;
-    if (report.open(path))
-        header = readHeader(report, printer);
-    if (header.teamsLineFound)
+    report.open(path);
+    HeaderResult header = readHeader(report, printer);
+    if (header.teamsLineFound())
         takeCuts(m_teams, header.teams);
     auto playback = std::make_unique<ReportReader>();
-    if (!header.ok() || !playback->open(path)) {
+    if (header.ok() && !playback->open(path))
+        header.fault = playback->fault();
+    if (!header.ok()) {
         // Nothing half-opened can be played; a clock left running stops.
         changeTo(PlaybackState::NoMatch);
         return header;

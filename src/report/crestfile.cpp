@@ -16,10 +16,10 @@ QString crestFile(const QString &programDir, const QString &key)
         return exact.filePath();
 
     // Sorted, so that of several names differing only in case the same one is
-    // always taken.
+    // always taken. The listing holds links to pipes and devices too.
     const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QFileInfo &entry : entries) {
-        if (entry.fileName().compare(name, Qt::CaseInsensitive) == 0)
+        if (entry.isFile() && entry.fileName().compare(name, Qt::CaseInsensitive) == 0)
             return entry.filePath();
     }
     return {};

@@ -12,20 +12,25 @@ HeaderResult readHeader(ReportReader &report, const std::function<void(const QSt
     static const QStringMatcher marker(u"Comentarios");
 
     HeaderResult result;
+    if (!report.isOpen()) {
+        result.fault = report.fault() == ReportFault::NotText ? ReportFault::NotText : ReportFault::Unreadable;
+        return result;
+    }
     QString Linea;
     // The first read comes before any end test, so an empty report fails here.
     if (!report.readLine(Linea)) {
         report.close();
         return result;
     }
+    bool teamsLineFound = false;
     while (true) {
         if (marker.indexIn(Linea) >= 0)
             break;
-        if (!result.teamsLineFound && Linea.contains(u"vs.")) {
+        if (!teamsLineFound && Linea.contains(u"vs.")) {
             result.teams = cutTeamsLine(Linea);
-            result.teamsLineFound = true;
+            teamsLineFound = true;
             if (!result.teams.complete()) {
-                result.status = HeaderResult::Status::TeamsLineUncut;
+                result.fault = ReportFault::TeamsLineUncut;
                 report.close();
                 return result;
             }
@@ -34,7 +39,7 @@ HeaderResult readHeader(ReportReader &report, const std::function<void(const QSt
         if (!report.readLine(Linea))
             break;
     }
-    result.status = HeaderResult::Status::Read;
+    result.fault = teamsLineFound ? ReportFault::None : ReportFault::NoTeamsLine;
     report.close();
     return result;
 }

@@ -1,14 +1,18 @@
 #include "reportreader.h"
 
+#include "regularfile.h"
+
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 
 #include <utility>
 
 namespace {
 
 constexpr qint64 ChunkSize = 64 * 1024;
+// A NUL byte this near the start marks a file as no text (git tells binary
+// files the same way).
+constexpr qint64 BinaryProbe = 8000;
 
 // Length of the leading part of [data, data+size) that ends on a whole UTF-8
 // sequence, so that a sequence cut by the chunk boundary is checked whole with
@@ -58,6 +62,13 @@ ReportReader::~ReportReader() = default;
 
 ReportReader::Encoding ReportReader::detectEncoding(QIODevice &device)
 {
+    // Editors save UTF-16 with a byte-order mark; without one it has NUL bytes
+    // in plain ASCII text and is refused as no text.
+    const QByteArray mark = device.peek(2);
+    if (mark == QByteArrayView("\xFF\xFE"))
+        return Encoding::Utf16LE;
+    if (mark == QByteArrayView("\xFE\xFF"))
+        return Encoding::Utf16BE;
     bool nonAscii = false;
     QByteArray carry;
     QByteArray chunk;
@@ -83,11 +94,9 @@ bool ReportReader::open(const QString &path)
 {
     // Only a regular file: a pipe would block the open and a device such as
     // /dev/zero would never end.
-    if (!QFileInfo(path).isFile())
-        return close(), false;
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
-        return close(), false;
+    auto file = std::make_unique<QFile>();
+    if (!openRegularFile(*file, path))
+        return refuse(ReportFault::Unreadable);
     return start(std::move(file));
 }
 
@@ -99,13 +108,29 @@ bool ReportReader::openBytes(const QByteArray &bytes)
     return start(std::move(buffer));
 }
 
+bool ReportReader::refuse(ReportFault fault)
+{
+    close();
+    m_fault = fault;
+    return false;
+}
+
 bool ReportReader::start(std::unique_ptr<QIODevice> device)
 {
     close();
     m_encoding = detectEncoding(*device);
     if (!device->seek(0))
-        return false;
-    if (m_encoding == Encoding::Utf8) {
+        return refuse(ReportFault::Unreadable);
+    // A picture or a program chosen by mistake shows itself by a NUL byte near
+    // the start; a report padded with NULs further down by a crash still plays.
+    const bool utf16 = m_encoding == Encoding::Utf16LE || m_encoding == Encoding::Utf16BE;
+    if (!utf16 && device->peek(BinaryProbe).contains('\0'))
+        return refuse(ReportFault::NotText);
+    if (utf16) {
+        device->read(2);
+        m_decoder = QStringDecoder(m_encoding == Encoding::Utf16LE ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                                   QStringDecoder::Flag::ConvertInitialBom);
+    } else if (m_encoding == Encoding::Utf8) {
         m_decoder = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         // Drop the byte-order mark here rather than keep it as U+FEFF at the
         // start of the first line.
@@ -118,6 +143,7 @@ bool ReportReader::start(std::unique_ptr<QIODevice> device)
     }
     m_device = std::move(device);
     m_deviceDone = false;
+    m_fault = ReportFault::None;
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportfault.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
@@ -11,9 +13,11 @@ class QIODevice;
 // Reads a match report one line at a time, the way every part of the program
 // reads reports. The simulator writes Windows-1252; a file that is valid UTF-8
 // and holds at least one non-ASCII byte was re-saved by an editor and is read
-// as UTF-8 (a byte-order mark is dropped). Lines may end in CR LF, LF or a
-// lone CR; a line is its text without the end, and a final line end does not
-// start another, empty line.
+// as UTF-8 (a byte-order mark is dropped); a file that starts with a UTF-16
+// byte-order mark is read as UTF-16. A file with a NUL byte near its start is
+// no text and is refused. Lines may end in CR LF, LF or a lone CR; a line is
+// its text without the end, and a final line end does not start another,
+// empty line.
 //
 // Of a longer line only its first MaxLineLength characters are kept; the rest
 // is skipped as it is read, never stored, so a hostile file with a line of
@@ -21,7 +25,7 @@ class QIODevice;
 class ReportReader
 {
 public:
-    enum class Encoding { Windows1252, Utf8 };
+    enum class Encoding { Windows1252, Utf8, Utf16LE, Utf16BE };
 
     // Real report lines hold about a hundred characters and a settings line a
     // path. Twice the largest 16-bit position, so the rules that count
@@ -34,11 +38,15 @@ public:
     ReportReader(const ReportReader &) = delete;
     ReportReader &operator=(const ReportReader &) = delete;
 
+    // Opens only a regular file, without ever waiting for a pipe.
     bool open(const QString &path);
     // Reads from memory, as a file holding these bytes would be read.
     bool openBytes(const QByteArray &bytes);
     void close();
     bool isOpen() const;
+    // Why the last opening failed: ReportFault::Unreadable or NotText; None
+    // after one that succeeded.
+    ReportFault fault() const { return m_fault; }
 
     // The next line; false when there is none left (or no file is open).
     bool readLine(QString &line);
@@ -52,6 +60,7 @@ public:
 
 private:
     bool start(std::unique_ptr<QIODevice> device);
+    bool refuse(ReportFault fault);
     bool fill();
     void boundPendingLine();
     QString takeLine(qsizetype end);
@@ -59,6 +68,7 @@ private:
     std::unique_ptr<QIODevice> m_device;
     QStringDecoder m_decoder;
     Encoding m_encoding = Encoding::Windows1252;
+    ReportFault m_fault = ReportFault::None;
     QString m_buffer;       // decoded text not yet returned
     qsizetype m_pos = 0;    // start of the next line in m_buffer
     qsizetype m_scanned = 0; // how far m_buffer was searched for a line end

@@ -11,6 +11,7 @@
 #include "playback/tick.h"
 #include "report/crestfile.h"
 #include "report/lineupcapture.h"
+#include "report/regularfile.h"
 #include "report/reportheader.h"
 #include "report/reportreader.h"
 #include "settings/settingsfile.h"
@@ -20,6 +21,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
@@ -76,11 +79,15 @@ QFont withFamily(const QFont &font, const QString &family)
     return result;
 }
 
+// Pictures are read from the opened file, never by path: a pipe named as a
+// picture must not block the window.
 QPixmap loadPicture(const QString &path)
 {
-    if (path.isEmpty())
+    QFile file;
+    if (!openRegularFile(file, path))
         return {};
-    QImageReader reader(path);
+    // The format is told by the content: a crest named .gif may be a PNG.
+    QImageReader reader(&file);
     return QPixmap::fromImage(reader.read());
 }
 
@@ -97,6 +104,33 @@ bool fitsCrestBox(const QPixmap &crest)
 QPixmap fittedCrest(const QPixmap &crest)
 {
     return fitsCrestBox(crest) ? crest : crest.scaled(CrestBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// What the user is told of a chosen report that cannot be played, or that
+// plays but does not look like a match report.
+QString reportNotice(const QString &path, ReportFault fault)
+{
+    const QString name = QFileInfo(path).fileName();
+    QString reason;
+    switch (fault) {
+    case ReportFault::None:
+        return {};
+    case ReportFault::NoTeamsLine:
+        return QStringLiteral("«%1» no es un informe de partido: falta la línea de los equipos.").arg(name);
+    case ReportFault::Unreadable:
+        reason = QStringLiteral("no se puede leer");
+        break;
+    case ReportFault::NotText:
+        reason = QStringLiteral("no es un archivo de texto");
+        break;
+    case ReportFault::Empty:
+        reason = QStringLiteral("está vacío");
+        break;
+    case ReportFault::TeamsLineUncut:
+        reason = QStringLiteral("la línea de los equipos no se entiende");
+        break;
+    }
+    return QStringLiteral("No se pudo abrir «%1»: %2.").arg(name, reason);
 }
 
 } // namespace
@@ -469,14 +503,25 @@ void Form1::ABRIR()
     LIMPIAR_LINEAS();
     LEER_ALINEACIONES();
     Partido.rebuildMarkers();
-    if (!LEER_ENCUENTRO())
+    const auto tell = [this, &chosen](ReportFault fault) {
+        avisar(QStringLiteral("Abrir Encuentro"), reportNotice(chosen, fault), QStringLiteral("Encuentro_Error"));
+    };
+    const ReportFault fault = LEER_ENCUENTRO();
+    if (fault != ReportFault::None && fault != ReportFault::NoTeamsLine) {
+        tell(fault);
         return;
+    }
     auto report = std::make_unique<ReportReader>();
-    if (!report->open(chosen))
+    if (!report->open(chosen)) {
+        tell(report->fault());
         return;
+    }
     NumFile = std::move(report);
     Bandera_Inicio = QStringLiteral("0");
     Archivo->FileName = chosen;
+    // It plays, to an empty end; the user is told why nothing will show.
+    if (fault == ReportFault::NoTeamsLine)
+        tell(fault);
 }
 
 void Form1::LIMPIAR_LINEAS()
@@ -491,15 +536,14 @@ void Form1::LEER_ALINEACIONES()
     captureLineups(report, Partido);
 }
 
-bool Form1::LEER_ENCUENTRO()
+ReportFault Form1::LEER_ENCUENTRO()
 {
     for (int i = 0; i < 5; ++i)
         Cuadro_Principal->print();
     ReportReader report;
-    if (!report.open(Archivo->FileName))
-        return false;
+    report.open(Archivo->FileName);
     const HeaderResult header = readHeader(report, [this](const QString &line) { Cuadro_Principal->print(line); });
-    if (header.teamsLineFound) {
+    if (header.teamsLineFound()) {
         const TeamsLine &teams = header.teams;
         if (teams.cuts >= 1)
             Label4->setText(teams.home);
@@ -513,7 +557,7 @@ bool Form1::LEER_ENCUENTRO()
             EQUIPO_VISITA = teams.awayKey;
     }
     if (!header.ok())
-        return false;
+        return header.fault;
 
     // The stored default crests are drawn when a report first needs them
     // rather than at start-up.
@@ -535,7 +579,7 @@ bool Form1::LEER_ENCUENTRO()
     // keeps its proportions.
     Image2->setScaledContents(fitsCrestBox(away));
     Image2->setPixmap(fittedCrest(away));
-    return true;
+    return header.fault;
 }
 
 // Playback commands

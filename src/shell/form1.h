@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playback/matchstate.h"
+#include "report/reportfault.h"
 
 #include <QMainWindow>
 
@@ -54,7 +55,8 @@ public:
     void ABRIR();
     void LIMPIAR_LINEAS();
     void LEER_ALINEACIONES();
-    bool LEER_ENCUENTRO();
+    // None, NoTeamsLine, or why the report could not be read.
+    ReportFault LEER_ENCUENTRO();
     void LEER_OPCIONES();
     void GUARDAR_OPCIONES();
 

@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QFontInfo>
-#include <QImageReader>
 #include <QPainter>
 
 namespace {
@@ -33,16 +32,6 @@ void PictureBox::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
     update();
-}
-
-bool PictureBox::loadPicture(const QString &path)
-{
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return false;
-    setPicture(QPixmap::fromImage(image));
-    return true;
 }
 
 int PictureBox::lineStep() const

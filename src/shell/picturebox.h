@@ -26,8 +26,6 @@ public:
 
     QPixmap picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);
-    // Loads a picture file; on failure the current picture stays.
-    bool loadPicture(const QString &path);
 
     // Prints one line at the text position and moves the position to the next line.
     void print(const QString &line = QString());

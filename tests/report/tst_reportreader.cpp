@@ -1,10 +1,12 @@
 #include "report/reportreader.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using Encoding = ReportReader::Encoding;
 
@@ -61,6 +63,16 @@ private slots:
         QTest::newRow("empty lines and blanks kept, final line end starts no line")
             << QByteArray("\r\n  a  \r\n\r\nb\r\n") << QStringList{"", "  a  ", "", "b"} << Encoding::Windows1252;
         QTest::newRow("empty file") << QByteArray() << QStringList{} << Encoding::Windows1252;
+        const QString text = u"¡Peña!\r\n€\r\n"_qs;
+        QTest::newRow("utf-16 LE with byte-order mark")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(text))
+            << QStringList{u"¡Peña!"_qs, u"€"_qs} << Encoding::Utf16LE;
+        QTest::newRow("utf-16 BE with byte-order mark")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(text))
+            << QStringList{u"¡Peña!"_qs, u"€"_qs} << Encoding::Utf16BE;
+        QTest::newRow("NUL bytes far from the start are text")
+            << QByteArray(8000, 'x') + QByteArray("\0\0\r\n", 4) << QStringList{QString(8000, u'x') + QString(2, QChar(0))}
+            << Encoding::Windows1252;
 
         // The reader takes the file in chunks of 64 KiB; these rows put a line end
         // or a UTF-8 sequence across the first boundary.
@@ -91,6 +103,12 @@ private slots:
         QTest::newRow("cut before half a surrogate pair")
             << QByteArray(Kept - 1, 'a') + "\xf0\x9f\x98\x80z\n" << QStringList{QString(Kept - 1, u'a')}
             << Encoding::Utf8;
+        // The byte-order mark is read first, so the first chunk ends after
+        // half a pair.
+        QTest::newRow("utf-16 surrogate pair split")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(
+                   QString(Chunk / 2 - 1, u'x') + u"😀"_qs))
+            << QStringList{QString(Chunk / 2 - 1, u'x') + u"😀"_qs} << Encoding::Utf16LE;
         QByteArray many;
         QStringList manyLines;
         for (int i = 0; i < 30000; ++i) {
@@ -118,7 +136,8 @@ private slots:
 
     void binaryFile()
     {
-        QByteArray bytes;
+        // A start without NUL bytes, so the rest is read as text.
+        QByteArray bytes(8000, 'x');
         for (int b = 0; b < 256 * 1000; ++b)
             bytes.append(char(b));
         ReportReader reader;
@@ -131,18 +150,54 @@ private slots:
         QCOMPARE(characters, bytes.size() - 2 * 1000);
     }
 
-    // A missing file, a folder, or a pipe, whose opening would wait for a writer.
-    void notAReport()
+    // What is no report gives nothing to read, and says why, without waiting.
+    void refused_data()
     {
+        QTest::addColumn<QString>("name"); // in a folder holding a pipe and a link to it
+        QTest::addColumn<QByteArray>("bytes"); // else the content of a file
+        QTest::addColumn<ReportFault>("fault");
+
+        const auto Unreadable = ReportFault::Unreadable;
+        QTest::newRow("missing file") << "borrado.txt" << QByteArray() << Unreadable;
+        QTest::newRow("folder") << "." << QByteArray() << Unreadable;
+        QTest::newRow("pipe without a writer") << "tuberia" << QByteArray() << Unreadable;
+        QTest::newRow("link to a pipe") << "enlace" << QByteArray() << Unreadable;
+        QTest::newRow("endless device") << "/dev/zero" << QByteArray() << Unreadable;
+        if (geteuid() != 0)
+            QTest::newRow("no read permission") << "cerrado.txt" << QByteArray() << Unreadable;
+        QTest::newRow("PNG picture") << QString() << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << ReportFault::NotText;
+        QTest::newRow("utf-16 without byte-order mark")
+            << QString() << QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(u"Rio (R) vs. Sierra (S) en X"_qs))
+            << ReportFault::NotText;
+    }
+
+    void refused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(ReportFault, fault);
+
         QTemporaryDir dir;
-        const QString pipe = dir.filePath("tuberia");
-        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
-        for (const QString &path : {dir.filePath("borrado.txt"), dir.path(), pipe}) {
-            ReportReader reader;
-            QVERIFY(!reader.open(path));
-            QString line;
-            QVERIFY(!reader.readLine(line) && reader.atEnd());
+        QCOMPARE(mkfifo(qPrintable(dir.filePath("tuberia")), 0600), 0);
+        QVERIFY(QFile::link(dir.filePath("tuberia"), dir.filePath("enlace")));
+        QFile closed(dir.filePath("cerrado.txt"));
+        QVERIFY(closed.open(QIODevice::WriteOnly) && closed.write("Rio (R) vs. Sierra (S) en X\r\n") > 0);
+        closed.close();
+        QVERIFY(closed.setPermissions({}));
+        if (name.isEmpty()) {
+            name = "partido.txt";
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
+
+        ReportReader reader;
+        // Opening a pipe could wait for ever: an alarm makes that a failure.
+        alarm(10);
+        QVERIFY(!reader.open(dir.filePath(name)));
+        alarm(0);
+        QCOMPARE(reader.fault(), fault);
+        QString line;
+        QVERIFY(!reader.readLine(line) && reader.atEnd());
     }
 };
 

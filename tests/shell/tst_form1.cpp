@@ -8,6 +8,7 @@
 #include "shell/toolbar.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QColorDialog>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -15,10 +16,14 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -76,7 +81,13 @@ class TestForm1 : public QObject
 {
     Q_OBJECT
 
-    void restart() { m_window = std::make_unique<Form1>(m_dir->path()); }
+    void restart()
+    {
+        m_window = std::make_unique<Form1>(m_dir->path());
+        m_notices = std::make_unique<Notices>(*m_window);
+    }
+    // The messages shown since the last call; cleanup() finds none left.
+    QStringList takeNotices() { return std::exchange(m_notices->texts, {}); }
     template<typename T> T *part(const char *name) { return m_window->findChild<T *>(QLatin1String(name)); }
     QString text(const char *label) { return part<QLabel>(label)->text(); }
     QAction *button(int position) { return part<Toolbar>("Toolbar1")->button(position); }
@@ -98,6 +109,7 @@ class TestForm1 : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Form1> m_window;
+    std::unique_ptr<Notices> m_notices;
 
     QString shown() { return part<PictureBox>("Cuadro_Principal")->text(); }
     QString reportPath() { return m_dir->filePath(QStringLiteral("partido.txt")); }
@@ -142,6 +154,8 @@ private slots:
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("escudos")));
         writeFile(reportPath(), report());
     }
+
+    void cleanup() { QCOMPARE(takeNotices(), QStringList()); }
 
     // A cancelled first opening leaves the window as it started.
     void startUpAndCancelledFirstOpening()
@@ -330,23 +344,44 @@ private slots:
             QCOMPARE(shown->shownText(), text);
     }
 
-    void failedOpening_data()
+    // A report that cannot be played is named with the reason, and nothing
+    // is left open; one that plays but holds no teams line is named too.
+    void openingTellsWhy_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("deleteOnChoice");
         QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("buttons");
+        QTest::addColumn<QString>("notice");
 
-        QTest::newRow("empty report") << QByteArray() << false << QString();
+        const QString failed = QStringLiteral("No se pudo abrir «partido.txt»: %1.");
+        QTest::newRow("empty report") << QByteArray() << false << QString() << "---" << failed.arg("está vacío");
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && QImage(8, 8, QImage::Format_RGB32).save(&buffer, "PNG"));
+        QTest::newRow("a picture") << png << false << QString() << "---" << failed.arg("no es un archivo de texto");
         QTest::newRow("away part without parenthesis: the home name shows")
-            << report("Atletico Rio (ARIO) vs. Club Sierra en Mayor") << false << QStringLiteral("Atletico Rio");
-        QTest::newRow("report deleted after it was chosen") << report() << true << QString();
+            << report("Atletico Rio (ARIO) vs. Club Sierra en Mayor") << false << QStringLiteral("Atletico Rio") << "---"
+            << failed.arg("la línea de los equipos no se entiende");
+        QTest::newRow("report deleted after it was chosen")
+            << report() << true << QString() << "---" << failed.arg("no se puede leer");
+        QTest::newRow("no teams line: it plays all the same")
+            << QByteArray("Leche\r\nPan\r\n") << false << QString() << "B--"
+            << QStringLiteral("«partido.txt» no es un informe de partido: falta la línea de los equipos.");
+        for (auto [name, encoding] : {std::pair{"utf-16 LE", QStringEncoder::Utf16LE}, {"utf-16 BE", QStringEncoder::Utf16BE}}) {
+            QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+            QTest::newRow(name) << QByteArray(encoder(QString::fromLatin1(report()))) << false
+                                << QStringLiteral("Atletico Rio") << "B--" << QString();
+        }
     }
 
-    void failedOpening()
+    void openingTellsWhy()
     {
         QFETCH(QByteArray, content);
         QFETCH(bool, deleteOnChoice);
         QFETCH(QString, home);
+        QFETCH(QString, buttons);
+        QFETCH(QString, notice);
 
         writeFile(reportPath(), content);
         if (deleteOnChoice) {
@@ -356,9 +391,10 @@ private slots:
         }
         open(reportPath());
 
+        QCOMPARE(takeNotices(), notice.isEmpty() ? QStringList() : QStringList{notice});
         QCOMPARE(part<CommonDialog>("Archivo")->FileName, reportPath());
-        QCOMPARE(playbackButtons(), QStringLiteral("---"));
-        QVERIFY(!m_window->reportOpen());
+        QCOMPARE(playbackButtons(), buttons);
+        QCOMPARE(m_window->reportOpen(), buttons == u"B--");
         QCOMPARE(text("Label4"), home);
     }
 
@@ -543,11 +579,10 @@ private slots:
         const QString settings = m_dir->filePath(QStringLiteral("TPZ.INI"));
         const QString told = "No se pudieron guardar las opciones en «" + QDir::toNativeSeparators(settings)
                              + "»: ya hay una carpeta con ese nombre.";
-        Notices notices(*m_window);
         QVERIFY(QDir().mkdir(settings));
         m_window->Predeterminado_Click();
         m_window->Predeterminado2_Click();
-        QCOMPARE(notices.texts, QStringList{told});
+        QCOMPARE(takeNotices(), QStringList{told});
         QCOMPARE(background(), QColor(126, 126, 126));
 
         QVERIFY(QDir().rmdir(settings));
@@ -555,7 +590,7 @@ private slots:
         QVERIFY(settingsText().contains("[LETRASize]=12\r\n"));
         QVERIFY(QFile::remove(settings) && QDir().mkdir(settings));
         m_window->Predeterminado_Click();
-        QCOMPARE(notices.texts, QStringList({told, told}));
+        QCOMPARE(takeNotices(), QStringList{told});
     }
 
     void pictureCommand()
@@ -571,10 +606,10 @@ private slots:
         // nor does a cancelled choice: the file written next names the picture on show.
         const QString bad = m_dir->filePath(QStringLiteral("roto.gif"));
         writeFile(bad, "GIF89a pero no");
-        Notices notices(*m_window);
         choosePicture(bad);
-        QCOMPARE(notices.texts.size(), 1);
-        QVERIFY(notices.texts.first().contains(QStringLiteral("roto.gif")));
+        const QStringList notices = takeNotices();
+        QCOMPARE(notices.size(), 1);
+        QVERIFY(notices.first().contains(QStringLiteral("roto.gif")));
         choosePicture(QString());
         QCOMPARE(settingsText(), saved);
         m_window->Predeterminado_Click();
@@ -668,6 +703,52 @@ private slots:
             QVERIFY(QFile::copy(Campo, picture));
             restart();
             QCOMPARE(pictureSize(), QSize(661, 473));
+        }
+    }
+
+    // A pipe named as a picture or a crest is passed over at once. Reading it
+    // would wait for a writer for ever: an alarm turns such a hang into a failure.
+    void picturesNeverFromPipes_data()
+    {
+        QTest::addColumn<QByteArray>("settings"); // TPZ.INI, the pipe's path for TUBERIA
+        QTest::addColumn<bool>("chosen");         // the pipe chosen as background picture
+        QTest::addColumn<QString>("crest");       // a link to the pipe in escudos/
+
+        QTest::newRow("background at start-up, full path")
+            << QByteArray("[General]\r\n[IMAGENFONDO]=TUBERIA\r\n[IMAGEN]=1\r\n") << false << QString();
+        QTest::newRow("background at start-up, relative path")
+            << QByteArray("[General]\r\n[IMAGENFONDO]=\\tuberia.gif\r\n[IMAGEN]=0\r\n") << false << QString();
+        QTest::newRow("background chosen") << QByteArray() << true << QString();
+        QTest::newRow("home crest by its name") << QByteArray() << false << "ARIO.gif";
+        QTest::newRow("away crest in another letter case") << QByteArray() << false << "csie.gif";
+    }
+
+    void picturesNeverFromPipes()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, chosen);
+        QFETCH(QString, crest);
+
+        const QString pipe = m_dir->filePath(QStringLiteral("tuberia.gif"));
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+        if (!crest.isEmpty())
+            QVERIFY(QFile::link(pipe, m_dir->filePath("escudos/" + crest)));
+        if (!settings.isEmpty())
+            writeFile(m_dir->filePath(QStringLiteral("TPZ.INI")), settings.replace("TUBERIA", pipe.toUtf8()));
+        alarm(10);
+        restart();
+        if (chosen)
+            choosePicture(pipe);
+        if (!crest.isEmpty())
+            open(reportPath());
+        alarm(0);
+
+        QVERIFY(part<PictureBox>("Cuadro_Principal")->picture().isNull());
+        QCOMPARE(takeNotices().size(), chosen ? 1 : 0);
+        if (!crest.isEmpty()) {
+            QCOMPARE(playbackButtons(), QStringLiteral("B--"));
+            QCOMPARE(part<QLabel>("Image1")->pixmap().toImage(), part<QLabel>("Image3")->pixmap().toImage());
+            QCOMPARE(part<QLabel>("Image2")->pixmap().toImage(), part<QLabel>("Image4")->pixmap().toImage());
         }
     }
 
