@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/commondialog.h"
-#include "shell/form1.h"
-#include "shell/toolbar.h"
+#include "kit/commondialog.h"
+#include "form1.h"
+#include "kit/toolbar.h"
 
 #include <QDialog>
 #include <QFileDialog>

@@ -11,8 +11,8 @@
 
 #include "playback/matchstate.h"
 #include "playback/tick.h"
-#include "report/reportreader.h"
-#include "shell/fitlabel.h"
+#include "textfile/textfilereader.h"
+#include "kit/fitlabel.h"
 
 #include <QApplication>
 #include <QFile>
@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
     std::printf("%s, %lld MB\n", kind.constData(), qlonglong(kind == "normal" ? 0 : megabytes));
     if (kind == "parts") {
         writeReport(path, "narration", megabytes);
-        ReportReader reader;
+        TextFileReader reader;
         reader.open(path);
         QString line;
         step("reader: the header lines", [&] {

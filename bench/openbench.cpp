@@ -12,7 +12,7 @@
 #include "report/crestfile.h"
 #include "report/lineupcapture.h"
 #include "report/reportheader.h"
-#include "report/reportreader.h"
+#include "textfile/textfilereader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,7 +41,7 @@ struct Size
 double readOnceMs(const QString &path)
 {
     const qint64 start = Timing::nowNs();
-    ReportReader reader;
+    TextFileReader reader;
     reader.open(path);
     QString line;
     qsizetype lines = 0;
@@ -80,14 +80,14 @@ double fileWorkMs(const QString &path)
 {
     const qint64 start = Timing::nowNs();
     MatchState state;
-    ReportReader capture;
+    TextFileReader capture;
     capture.open(path);
     captureLineups(capture, state);
-    ReportReader header;
+    TextFileReader header;
     header.open(path);
     qsizetype printed = 0;
     readHeader(header, [&](const QString &) { ++printed; });
-    ReportReader playback;
+    TextFileReader playback;
     playback.open(path);
     return double(Timing::nowNs() - start) / 1e6;
 }

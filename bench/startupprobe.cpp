@@ -2,7 +2,7 @@
 // main window is shown. Usage: tezmaro-startup-probe <program-folder>
 #include "probe.h"
 
-#include "shell/form1.h"
+#include "form1.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

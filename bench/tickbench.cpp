@@ -10,7 +10,7 @@
 #include "playback/recentlines.h"
 #include "playback/tick.h"
 #include "report/lineupcapture.h"
-#include "report/reportreader.h"
+#include "textfile/textfilereader.h"
 
 #include <cstdio>
 
@@ -81,7 +81,7 @@ void runTickBench(Results &results)
     const ReportGenerator::Events &events = generator.events();
 
     MatchState lineups;
-    ReportReader reader;
+    TextFileReader reader;
     reader.openBytes(bytes);
     captureLineups(reader, lineups);
     std::printf("    line-up rows: Inicio %d, Fin %d (rows 0 to %d filled)\n", lineups.Inicio, lineups.Fin, lineups.Fin + 1);

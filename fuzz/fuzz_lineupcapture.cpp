@@ -8,7 +8,7 @@
 #include "playback/matchstate.h"
 #include "playback/playernames.h"
 #include "report/lineupcapture.h"
-#include "report/reportreader.h"
+#include "textfile/textfilereader.h"
 
 #include <cstdint>
 
@@ -27,7 +27,7 @@ struct Capture
 Capture model(const QByteArray &bytes, std::array<QString, MatchState::LineupRows> &rows)
 {
     Capture capture;
-    ReportReader reader;
+    TextFileReader reader;
     reader.openBytes(bytes);
     bool capturing = false;
     QString line;
@@ -54,7 +54,7 @@ void captureAndCheck(const QByteArray &bytes, MatchState &state)
     std::array<QString, MatchState::LineupRows> expected = state.Alineaciones_Finales;
     const Capture capture = model(bytes, expected);
 
-    ReportReader reader;
+    TextFileReader reader;
     reader.openBytes(bytes);
     captureLineups(reader, state);
     FUZZ_CHECK(!reader.isOpen());

@@ -2,7 +2,7 @@
 // back (with either decimal separator) and read again, come back the same.
 
 #include "fuzzcheck.h"
-#include "report/reportreader.h"
+#include "textfile/textfilereader.h"
 #include "settings/settingsfile.h"
 
 #include <cstdint>
@@ -28,7 +28,7 @@ bool storable(const QString &text)
                                        u"[LETRASize]", u"[LETRAColor]", u"[IMAGENFONDO]"};
     if (text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(0)))
         return false;
-    if (text.size() + qsizetype(sizeof "[IMAGENFONDO]=") > ReportReader::MaxLineLength)
+    if (text.size() + qsizetype(sizeof "[IMAGENFONDO]=") > TextFileReader::MaxLineLength)
         return false;
     for (QStringView key : keys) {
         if (text.contains(key))
@@ -42,7 +42,7 @@ bool storable(const QString &text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    ReportReader file;
+    TextFileReader file;
     file.openBytes(bytes);
     const SettingsReadResult read = readSettings(file);
     for (const SettingsChange &change : read.changes) {
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     for (QChar separator : {QChar(u'.'), QChar(u',')}) {
         const QByteArray written = writeSettings(values, separator);
-        ReportReader again;
+        TextFileReader again;
         again.openBytes(written);
         const SettingsReadResult reread = readSettings(again);
         FUZZ_CHECK(!reread.failed);

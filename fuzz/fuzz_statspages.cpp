@@ -2,7 +2,7 @@
 // way each time, with the headings where a section began.
 
 #include "fuzzcheck.h"
-#include "report/reportreader.h"
+#include "textfile/textfilereader.h"
 #include "stats/statspages.h"
 
 #include <cstdint>
@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    ReportReader report;
+    TextFileReader report;
     report.openBytes(bytes);
     const StatsPages pages = buildStatsPages(report);
 
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
 
-    ReportReader closed;
+    TextFileReader closed;
     for (const StatsPage &page : buildStatsPages(closed)) {
         for (const QString &row : page)
             FUZZ_CHECK(row.isEmpty());

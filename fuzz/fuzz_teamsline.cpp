@@ -3,7 +3,7 @@
 
 #include "fuzzcheck.h"
 #include "report/reportheader.h"
-#include "report/reportreader.h"
+#include "textfile/textfilereader.h"
 #include "report/teamsline.h"
 
 #include <QStringList>
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
 
     // The text as the reader decodes it, each line and the whole of it.
-    ReportReader reader;
+    TextFileReader reader;
     reader.openBytes(bytes);
     QString line;
     QString whole;

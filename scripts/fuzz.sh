@@ -2,11 +2,11 @@
 # Builds the libFuzzer targets with clang (address and undefined-behaviour
 # sanitizers) and runs each for the given time, one after the other.
 # Usage: scripts/fuzz.sh <target|all> <seconds>
-# Targets: reportreader teamsline lineupcapture playback settings statspages
+# Targets: textfilereader teamsline lineupcapture playback settings statspages
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-fuzz
-all=(reportreader teamsline lineupcapture playback settings statspages)
+all=(textfilereader teamsline lineupcapture playback settings statspages)
 
 if [ $# -ne 2 ] || ! [[ $2 =~ ^[0-9]+$ ]]; then
     echo "Usage: $0 <target|all> <seconds>   (targets: ${all[*]})" >&2
@@ -49,7 +49,7 @@ for t in "${targets[@]}"; do
     mkdir -p "$corpus" "$build/artifacts"
     seeds=("$root/fuzz/corpus/$t")
     case $t in
-        settings) seeds+=("$root/tests/settings/data"); dict=settings ;;
+        settings) seeds+=("$root/tests/core/settings/data"); dict=settings ;;
         playback) dict=playback ;;
         *) seeds+=("$root/ejemplos"); dict=report ;;
     esac

@@ -1,4 +1,4 @@
-#include "shell/form1.h"
+#include "form1.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

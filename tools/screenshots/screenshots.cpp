@@ -2,11 +2,11 @@
 // sample match and saves what they show. Run it under a real X server
 // (xvfb-run) so fonts and styles are those a user sees:
 //   xvfb-run -a build/tools/screenshots/tezmaro-screenshots <program-folder> <out-folder>
-#include "about/form3.h"
-#include "shell/commondialog.h"
-#include "shell/form1.h"
-#include "shell/toolbar.h"
-#include "stats/form2.h"
+#include "form3.h"
+#include "kit/commondialog.h"
+#include "form1.h"
+#include "kit/toolbar.h"
+#include "form2.h"
 
 #include <QApplication>
 #include <QColorDialog>

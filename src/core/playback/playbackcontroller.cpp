@@ -1,0 +1,173 @@
+#include "playbackcontroller.h"
+
+#include "recentlines.h"
+#include "report/lineupcapture.h"
+#include "textfile/textfilereader.h"
+#include "tick.h"
+
+namespace {
+
+// The items a teams line cut before it stopped replace those of the report
+// before; the rest stay.
+void takeCuts(TeamsLine &teams, const TeamsLine &cut)
+{
+    QString TeamsLine::*const items[] = {&TeamsLine::home, &TeamsLine::away, &TeamsLine::stadium,
+                                         &TeamsLine::homeKey, &TeamsLine::awayKey};
+    for (int i = 0; i < cut.cuts && i < TeamsLine::AllCuts; ++i)
+        teams.*items[i] = cut.*items[i];
+    teams.cuts = TeamsLine::AllCuts;
+}
+
+} // namespace
+
+PlaybackController::PlaybackController() = default;
+PlaybackController::~PlaybackController() = default;
+
+HeaderResult PlaybackController::open(const QString &path, const Printer &print)
+{
+    // The report that was playing is given up as soon as another is chosen.
+    NumFile.reset();
+    m_path = path;
+    Partido.resetForOpening();
+    m_narration.clear();
+    m_clock = QStringLiteral("0");
+    for (QStringList &list : m_lists)
+        list.clear();
+
+    TextFileReader lineups;
+    lineups.open(path);
+    captureLineups(lineups, Partido);
+    Partido.rebuildMarkers();
+
+    const Printer printer = print ? print : [](const QString &) {};
+    for (int i = 0; i < 5; ++i)
+        printer(QString());
+    TextFileReader report;
+    report.open(path);
+    HeaderResult header = readHeader(report, printer);
+    if (header.teamsLineFound())
+        takeCuts(m_teams, header.teams);
+    auto playback = std::make_unique<TextFileReader>();
+    if (header.ok() && !playback->open(path))
+        header.fault = playback->fault();
+    if (!header.ok()) {
+        // Nothing half-opened can be played; a clock left running stops.
+        changeTo(PlaybackState::NoMatch);
+        return header;
+    }
+    NumFile = std::move(playback);
+    Bandera_Inicio = QStringLiteral("0");
+    changeTo(PlaybackState::Ready);
+    return header;
+}
+
+StateView PlaybackController::view() const
+{
+    StateView view = viewOf(m_state);
+    view.continueTip = view.continueTip && Bandera_Inicio == u"1";
+    return view;
+}
+
+PlaybackChange PlaybackController::start()
+{
+    if (!viewOf(m_state).start)
+        return {};
+    PlaybackChange change = changeTo(PlaybackState::Running);
+    if (Bandera_Inicio == u"0") {
+        Bandera_Inicio = QStringLiteral("1");
+        change.prepareDisplay = true;
+    }
+    // The lines before the narration pass at once; the first narration line
+    // sets the pace of the chosen speed.
+    change.period = 1;
+    change.size = NarrationSize::Chosen;
+    return change;
+}
+
+PlaybackChange PlaybackController::pause()
+{
+    if (!viewOf(m_state).pause)
+        return {};
+    return changeTo(PlaybackState::Paused);
+}
+
+std::optional<int> PlaybackController::pickSpeed(qint16 option)
+{
+    Intervalo = option;
+    if (!m_clockRunning)
+        return std::nullopt;
+    return optionPeriod(option);
+}
+
+PlaybackChange PlaybackController::tick()
+{
+    if (!NumFile)
+        return changeTo(m_state == PlaybackState::Finished ? m_state : PlaybackState::NoMatch);
+    if (!NumFile->readLine(Linea)) {
+        // The report ended without a full-time line: the match ends there.
+        return endMatch();
+    }
+    const TickResult tick = PROCESAR_LINEA(Partido, Linea, !m_narration.isEmpty(), Intervalo);
+    switch (tick.branch) {
+    case TickResult::Branch::Dropped:
+        return changeTo(m_state);
+    case TickResult::Branch::Narration: {
+        PlaybackChange change = changeTo(m_state);
+        showNarration(change, tick);
+        return change;
+    }
+    case TickResult::Branch::HalfTime:
+    case TickResult::Branch::FullTime:
+        break;
+    }
+    PlaybackChange change = tick.branch == TickResult::Branch::HalfTime ? changeTo(PlaybackState::HalfTime)
+                                                                         : endMatch();
+    // The score line stands out until the next start.
+    change.size = NarrationSize::Enlarged;
+    m_narration = tick.text;
+    change.narration = m_narration;
+    m_clock = tick.branch == TickResult::Branch::HalfTime ? QStringLiteral("45") : QStringLiteral("90");
+    change.clock = m_clock;
+    return change;
+}
+
+void PlaybackController::showNarration(PlaybackChange &change, const TickResult &tick)
+{
+    change.period = tick.period;
+    m_narration = tick.text;
+    change.narration = m_narration;
+    if (tick.minuteRead) {
+        m_clock = QString::number(Partido.Minuto);
+        change.clock = m_clock;
+    }
+    for (const ListEntry &entry : tick.entries)
+        m_lists[entry.list - 1].append(entry.text);
+    change.entries = tick.entries;
+    change.homeScored = tick.scored == GoalSide::Home;
+    change.awayScored = tick.scored == GoalSide::Away;
+}
+
+PlaybackChange PlaybackController::endMatch()
+{
+    Bandera_Inicio = QStringLiteral("0");
+    NumFile.reset();
+    return changeTo(PlaybackState::Finished);
+}
+
+PlaybackChange PlaybackController::changeTo(PlaybackState state)
+{
+    PlaybackChange change;
+    change.stateChanged = state != m_state;
+    change.state = m_state = state;
+    switch (viewOf(state).timer) {
+    case StateView::Timer::Run:
+        m_clockRunning = true;
+        break;
+    case StateView::Timer::Stop:
+        m_clockRunning = false;
+        break;
+    case StateView::Timer::Keep:
+        break;
+    }
+    return change;
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "listentry.h"
+#include "matchstate.h"
+#include "playbackstate.h"
+#include "report/reportheader.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class TextFileReader;
+struct TickResult;
+
+// The size the narration is shown at, relative to the size the user chose.
+enum class NarrationSize {
+    Unchanged,
+    Opening,  // a fixed 12 points until the first start
+    Chosen,
+    Enlarged, // the half-time and full-time score lines stand out, 4 points larger
+};
+
+// What a command or a tick changed, for a view to show. Anything left empty is
+// unchanged.
+struct PlaybackChange
+{
+    PlaybackState state = PlaybackState::NoMatch;
+    bool stateChanged = false;
+    // The first start since an opening: the printed header is cleared and the
+    // match elements are shown.
+    bool prepareDisplay = false;
+    // The timer's period from now on, in milliseconds.
+    std::optional<int> period;
+    NarrationSize size = NarrationSize::Unchanged;
+    std::optional<QString> narration;
+    std::optional<QString> clock;
+    // The score of the side that scored changed.
+    bool homeScored = false;
+    bool awayScored = false;
+    // Appended to the four event lists, in order.
+    QList<ListEntry> entries;
+};
+
+// One match: its report open for playback, what has been read of it and where
+// the replay stands. It never waits: a view's timer calls tick() and shows
+// what each call returns, so a match can be replayed, paused and asked about
+// without a window, and several can be kept at once.
+class PlaybackController
+{
+public:
+    using Printer = std::function<void(const QString &)>;
+
+    PlaybackController();
+    ~PlaybackController();
+    PlaybackController(const PlaybackController &) = delete;
+    PlaybackController &operator=(const PlaybackController &) = delete;
+
+    // Opens a report for playback from any state. The header is handed to
+    // print after five empty lines, as far as it was read. On failure the
+    // match state is reset all the same and nothing is open for playback.
+    HeaderResult open(const QString &path, const Printer &print = {});
+    PlaybackChange start();
+    PlaybackChange pause();
+    // Picks a speed; while the clock runs, the period it applies at once.
+    std::optional<int> pickSpeed(qint16 option);
+    // Reads and handles the next line of the report.
+    PlaybackChange tick();
+
+    PlaybackState state() const { return m_state; }
+    // The state's row of commands. Half time reached before the first start
+    // (a match opened while another ran on) still offers "Comenzar Partida":
+    // the start there prepares the display as a first start does.
+    StateView view() const;
+    bool clockRunning() const { return m_clockRunning; }
+    bool reportOpen() const { return NumFile != nullptr; }
+    QString path() const { return m_path; }
+    const MatchState &match() const { return Partido; }
+    // The narration text on show; empty when no narration block is running.
+    QString narration() const { return m_narration; }
+    QString clock() const { return m_clock; }
+    // The teams as the last teams line cut them: a report without one keeps
+    // the names and keys of the report before.
+    const TeamsLine &teams() const { return m_teams; }
+    // What each event list holds: List1 to List4, index 0 to 3.
+    const std::array<QStringList, 4> &lists() const { return m_lists; }
+    qint16 speed() const { return Intervalo; }
+    QString startFlag() const { return Bandera_Inicio; }
+
+private:
+    PlaybackChange changeTo(PlaybackState state);
+    void showNarration(PlaybackChange &change, const TickResult &tick);
+    PlaybackChange endMatch();
+
+    std::unique_ptr<TextFileReader> NumFile;
+    MatchState Partido;
+    QString Linea;
+    QString Bandera_Inicio;
+    qint16 Intervalo = 1;
+    PlaybackState m_state = PlaybackState::NoMatch;
+    bool m_clockRunning = false;
+    QString m_path;
+    QString m_narration;
+    QString m_clock = QStringLiteral("0");
+    TeamsLine m_teams;
+    std::array<QStringList, 4> m_lists;
+};

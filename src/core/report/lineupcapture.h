@@ -1,0 +1,12 @@
+#pragma once
+
+class TextFileReader;
+struct MatchState;
+
+// Copies the closing section of an open report, from the line containing
+// "Alineaciones finales" down to the one containing "Resumen del par", into
+// state.Alineaciones_Finales (each line without its first three characters),
+// and sets state.Inicio to the row of the first empty line and state.Fin to the
+// row before the summary heading; both are 0 when not found. Rows past the
+// capture keep what they held. The reader is closed on return.
+void captureLineups(TextFileReader &report, MatchState &state);

@@ -1,0 +1,117 @@
+#include "commondialog.h"
+
+#include "classiclook.h"
+#include "kit/fontdialog.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QWidget>
+
+QStringList nameFiltersFromFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString &pattern : parts.at(i + 1).split(u';', Qt::SkipEmptyParts)) {
+            const QString p = pattern.trimmed();
+            if (p == u"*.*" || p == u"*") {
+                patterns = {QStringLiteral("*")};
+                break;
+            }
+            patterns << p;
+            if (p.toLower() != p)
+                patterns << p.toLower();
+            if (p.toUpper() != p)
+                patterns << p.toUpper();
+        }
+        // The label is what the user reads; the patterns after it are hidden.
+        result << parts.at(i) + QStringLiteral(" (") + patterns.join(u' ') + u')';
+    }
+    return result;
+}
+
+CommonDialog::CommonDialog(QObject *parent)
+    : QObject(parent)
+    , m_lastFolder(QDir::currentPath())
+{
+}
+
+QWidget *CommonDialog::window() const
+{
+    for (QObject *p = parent(); p; p = p->parent()) {
+        if (auto *widget = qobject_cast<QWidget *>(p))
+            return widget->window();
+    }
+    return nullptr;
+}
+
+void CommonDialog::ShowOpen()
+{
+    QFileDialog dialog(window(), DialogTitle, m_lastFolder);
+    dialog.setObjectName(objectName() + QStringLiteral("_Open"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    const QStringList filters = nameFiltersFromFilter(Filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(qBound(1, FilterIndex, int(filters.size())) - 1));
+    }
+    if (!FileName.isEmpty())
+        dialog.selectFile(FileName);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    emit aboutToShow(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.constFirst().isEmpty())
+        return;
+    FileName = chosen.constFirst();
+    m_lastFolder = QFileInfo(FileName).absolutePath();
+    const int index = int(filters.indexOf(dialog.selectedNameFilter()));
+    if (index >= 0)
+        FilterIndex = index + 1;
+}
+
+void CommonDialog::ShowColor()
+{
+    QColorDialog dialog(ClassicLook::color(quint32(Color)), window());
+    dialog.setObjectName(objectName() + QStringLiteral("_Color"));
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    emit aboutToShow(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    Color = qint32(ClassicLook::colorValue(dialog.selectedColor()));
+}
+
+void CommonDialog::ShowFont()
+{
+    FontDialog dialog(window());
+    dialog.setObjectName(objectName() + QStringLiteral("_Font"));
+    FontChoice current;
+    current.name = FontName;
+    current.size = FontSize;
+    current.bold = FontBold;
+    current.italic = FontItalic;
+    current.strikethru = FontStrikethru;
+    current.underline = FontUnderline;
+    current.color = Color;
+    dialog.setChoice(current);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    emit aboutToShow(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const FontChoice chosen = dialog.choice();
+    FontName = chosen.name;
+    FontSize = chosen.size;
+    FontBold = chosen.bold;
+    FontItalic = chosen.italic;
+    FontStrikethru = chosen.strikethru;
+    FontUnderline = chosen.underline;
+    Color = chosen.color;
+}

@@ -1,0 +1,92 @@
+#include "kit/fontdialog.h"
+
+#include <QCheckBox>
+#include <QFontComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+Q_DECLARE_METATYPE(FontChoice)
+
+namespace {
+
+const FontChoice LucidaConsole{"Lucida Console", 20.25f, true, false, false, false, 0x00FFFFFF};
+
+FontChoice with(float size, const QString &name = LucidaConsole.name)
+{
+    FontChoice choice = LucidaConsole;
+    choice.size = size;
+    choice.name = name;
+    return choice;
+}
+
+} // namespace
+
+// Accepting and cancelling through the window's dialog component are tested
+// with the window's font command.
+class TestFontDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Whatever the user leaves untouched comes back exactly as it was set.
+    void choice_data()
+    {
+        QTest::addColumn<FontChoice>("held");
+        QTest::addColumn<QByteArray>("box"); // empty: nothing typed
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<FontChoice>("chosen");
+
+        FontChoice odd = with(9.123f);
+        odd.color = qint32(0x80000008u);
+        const FontChoice blank{" "};
+        const QByteArray size("fontSize");
+        const QByteArray name("fontName");
+        QTest::newRow("untouched: a name this system lacks") << LucidaConsole << QByteArray() << "" << LucidaConsole;
+        QTest::newRow("untouched: more decimals than shown, system colour") << odd << QByteArray() << "" << odd;
+        QTest::newRow("untouched: single blank name") << blank << QByteArray() << "" << blank;
+        QTest::newRow("decimal comma") << LucidaConsole << size << "9,75" << with(9.75f);
+        QTest::newRow("third decimal refused") << LucidaConsole << size << "8.257" << with(8.25f);
+        QTest::newRow("letters refused keep the held size") << LucidaConsole << size << "grande" << LucidaConsole;
+        QTest::newRow("zero raised to the smallest size") << LucidaConsole << size << "0" << with(FontDialog::MinimumSize);
+        QTest::newRow("too large lowered to the largest size") << LucidaConsole << size << "999"
+                                                               << with(FontDialog::MaximumSize);
+        QTest::newRow("installed family in other letter case") << LucidaConsole << name << "dejavu serif"
+                                                               << with(20.25f, "DejaVu Serif");
+        QTest::newRow("family this system lacks") << LucidaConsole << name << "Fuente Imaginaria"
+                                                  << with(20.25f, "Fuente Imaginaria");
+        QTest::newRow("emptied box keeps the held name") << LucidaConsole << name << "" << LucidaConsole;
+    }
+
+    void choice()
+    {
+        QFETCH(FontChoice, held);
+        QFETCH(QByteArray, box);
+        QFETCH(QString, typed);
+        QFETCH(FontChoice, chosen);
+
+        FontDialog dialog;
+        dialog.setChoice(held);
+        QCOMPARE(dialog.findChild<QFontComboBox *>("fontName")->currentText(), held.name);
+        QCOMPARE(dialog.findChild<QComboBox *>("fontSize")->currentText(), FontDialog::sizeText(held.size));
+        if (!box.isEmpty()) {
+            QLineEdit *edit = dialog.findChild<QComboBox *>(box.constData())->lineEdit();
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+        }
+        QCOMPARE(dialog.choice(), chosen);
+    }
+
+    void stylesAndColourButtons()
+    {
+        FontDialog dialog;
+        dialog.setChoice(LucidaConsole);
+        for (const char *box : {"fontBold", "fontItalic", "fontStrikethru", "fontUnderline"})
+            dialog.findChild<QCheckBox *>(box)->click();
+        dialog.findChild<QToolButton *>("colorRojo")->click();
+        QCOMPARE(dialog.choice(), (FontChoice{"Lucida Console", 20.25f, false, true, true, true, 0x000000FF}));
+    }
+};
+
+QTEST_MAIN(TestFontDialog)
+#include "tst_fontdialog.moc"
