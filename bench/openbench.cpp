@@ -157,9 +157,9 @@ void runOpenBench(Results &results)
         // opens a report after the program has started.
         readOnceMs(path);
         openCommandMs(window, path);
-        if (!window.reportOpen() || window.Partido.Inicio != 25 || window.Partido.Fin != 49)
-            std::printf("    (unexpected opening: report open %d, Inicio %d, Fin %d)\n", int(window.reportOpen()),
-                        window.Partido.Inicio, window.Partido.Fin);
+        if (!window.partido().reportOpen() || window.partido().match().Inicio != 25 || window.partido().match().Fin != 49)
+            std::printf("    (unexpected opening: report open %d, Inicio %d, Fin %d)\n", int(window.partido().reportOpen()),
+                        window.partido().match().Inicio, window.partido().match().Fin);
 
         QList<double> floorMs;
         QList<double> openMs;

@@ -1,31 +1,20 @@
 #pragma once
 
-#include "playback/matchstate.h"
-#include "report/reportfault.h"
+#include "form1elements.h"
+#include "playback/playbackcontroller.h"
 
 #include <QMainWindow>
 
-#include <memory>
-
-class CommonDialog;
-class FitLabel;
-class FrameBox;
-class ImageList;
-class PictureBox;
 class QAction;
-class QLabel;
-class QListWidget;
 class QMessageBox;
-class QMenu;
-class QRadioButton;
-class QTimer;
-class TextFileReader;
-class Toolbar;
 
 // The main window: replays a match report line by line with a running clock,
 // the scoreboard, both crests and the goals, cards and substitutions of each
-// team, and keeps the user's appearance settings.
-class Form1 : public QMainWindow
+// team, and keeps the user's appearance settings. The match and where its
+// replay stands are the playback controller's; the window shows what the
+// controller's commands and ticks change, and never reads them back from its
+// elements.
+class Form1 : public QMainWindow, private Form1Elements
 {
     Q_OBJECT
 
@@ -35,28 +24,15 @@ public:
     ~Form1() override;
 
     QString programDir() const { return m_programDir; }
-
     // The match being replayed.
-    MatchState Partido;
-    QString Linea;
-    QString EQUIPO_LOCAL;
-    QString EQUIPO_VISITA;
-    // "0" until the first start after an opening prepared the display, then "1".
-    QString Bandera_Inicio;
-    qint16 Intervalo = 1;
+    const PlaybackController &partido() const { return m_match; }
+
     // The background picture: relative to the program folder (IMAGEN_NUM 0) or
     // the full path held by Archivo2 (IMAGEN_NUM 1).
     QString NOMBRE_IMA;
     quint8 IMAGEN_NUM = 0;
 
-    // The report open for playback, null when none is.
-    bool reportOpen() const { return NumFile != nullptr; }
-
     void ABRIR();
-    void LIMPIAR_LINEAS();
-    void LEER_ALINEACIONES();
-    // None, NoTeamsLine, or why the report could not be read.
-    ReportFault LEER_ENCUENTRO();
     void LEER_OPCIONES();
     void GUARDAR_OPCIONES();
 
@@ -88,61 +64,18 @@ public slots:
     void Acerca_Click();
 
 private:
-    void createElements();
     void createMenus();
-    void createToolbar();
-    void describeElements();
-    template<typename Label = QLabel>
-    Label *createLabel(QWidget *container, const QString &name, const QString &caption, const QRect &geometry,
-                       quint32 foreColor, const QFont &font, bool centred);
-    QListWidget *createList(const QString &name, const QRect &geometry);
-    QLabel *createImage(const QString &name, const QRect &geometry);
-
-    void openCommand();
-    void startCommand();
-    void pauseCommand();
-    void statisticsCommand();
+    void connectElements();
+    void showState();
+    void showCrests();
+    void apply(const PlaybackChange &change);
+    void setNarrationSize(NarrationSize size);
     void pickSpeed(qint16 option);
-    void endMatch();
-    QList<QWidget *> matchElements() const;
     void setBackgroundColour(qint32 colour);
     void applyNarrationFont();
 
     QString m_programDir;
-    // A failed save was told and none has succeeded since.
+    PlaybackController m_match;
+    // A failed save has been told and no save has succeeded since.
     bool m_saveFailureTold = false;
-    std::unique_ptr<TextFileReader> NumFile;
-
-    FrameBox *Frame2 = nullptr;
-    QRadioButton *Option1 = nullptr;
-    QRadioButton *Option2 = nullptr;
-    QRadioButton *Option3 = nullptr;
-    QRadioButton *Option4 = nullptr;
-    QRadioButton *Option5 = nullptr;
-    QLabel *Label8 = nullptr;
-    Toolbar *Toolbar1 = nullptr;
-    QTimer *Timer1 = nullptr;
-    CommonDialog *Archivo = nullptr;
-    PictureBox *Cuadro_Principal = nullptr;
-    CommonDialog *Archivo2 = nullptr;
-    ImageList *ImageList1 = nullptr;
-    QListWidget *List1 = nullptr;
-    QListWidget *List2 = nullptr;
-    QListWidget *List3 = nullptr;
-    QListWidget *List4 = nullptr;
-    FrameBox *Frame1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Image4 = nullptr;
-    QLabel *Image3 = nullptr;
-    FitLabel *Label10 = nullptr;
-    QLabel *Label9 = nullptr;
-    FitLabel *Texto_Narracion = nullptr;
-    QLabel *Image2 = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr;
-    FitLabel *Label5 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    FitLabel *Label4 = nullptr;
 };

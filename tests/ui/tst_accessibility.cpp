@@ -185,10 +185,10 @@ void TestAccessibility::arrowKeysPickSpeeds()
     for (int speed = 2; speed <= 5; ++speed) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option%1").arg(speed));
-        QCOMPARE(m_window->Intervalo, speed);
+        QCOMPARE(m_window->partido().speed(), speed);
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QCOMPARE(m_window->Intervalo, 4);
+    QCOMPARE(m_window->partido().speed(), 4);
     QVERIFY(qobject_cast<QAbstractButton *>(widget(QStringLiteral("Option4")))->isChecked());
     // Tab comes back to the speed picked last.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -222,7 +222,7 @@ void TestAccessibility::accessibleActionPicksSpeed()
     QCOMPARE(option->actionInterface()->actionNames().value(0), QAccessibleActionInterface::toggleAction());
     option->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(option->state().checked);
-    QCOMPARE(m_window->Intervalo, 5);
+    QCOMPARE(m_window->partido().speed(), 5);
     auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer1"));
     QCOMPARE(timer->interval(), period);
     QCOMPARE(timer->isActive(), running);

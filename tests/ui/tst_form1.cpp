@@ -165,7 +165,7 @@ private slots:
                 open(QString());
             QCOMPARE(part<CommonDialog>("Archivo")->FileName, QString());
             QCOMPARE(playbackButtons(), QStringLiteral("---"));
-            QVERIFY(!m_window->reportOpen());
+            QVERIFY(!m_window->partido().reportOpen());
             QVERIFY(part<QRadioButton>("Option1")->isChecked());
             QVERIFY(!part<QTimer>("Timer1")->isActive());
             for (const char *name : MatchElements)
@@ -195,7 +195,7 @@ private slots:
                 open(QString());
             QCOMPARE(part<CommonDialog>("Archivo")->FileName, reportPath());
             QCOMPARE(playbackButtons(), QStringLiteral("B--"));
-            QVERIFY(m_window->reportOpen());
+            QVERIFY(m_window->partido().reportOpen());
             QCOMPARE(shown(), header);
             QCOMPARE(text("Label4") + '|' + text("Label5") + '|' + text("Label10"),
                      QStringLiteral("Atletico Rio|Club Sierra|Estadio Mayor (Valle)"));
@@ -394,7 +394,7 @@ private slots:
         QCOMPARE(takeNotices(), notice.isEmpty() ? QStringList() : QStringList{notice});
         QCOMPARE(part<CommonDialog>("Archivo")->FileName, reportPath());
         QCOMPARE(playbackButtons(), buttons);
-        QCOMPARE(m_window->reportOpen(), buttons == u"B--");
+        QCOMPARE(m_window->partido().reportOpen(), buttons == u"B--");
         QCOMPARE(text("Label4"), home);
     }
 
@@ -509,7 +509,19 @@ private slots:
                  (QStringList{"Celestino Bueno(Amarilla,15)", "Roque Miralles<=>Efrén Tovar(60)",
                               "Leonel Cifuentes(Amarilla,65)", "Jonás Etxeberria(Roja,71)",
                               "Quique Santana<=>Nazario Pons(73)", "Benjamín Ayala<=>Octavio Lara(80)"}));
-        QVERIFY(!m_window->reportOpen());
+        QVERIFY(!m_window->partido().reportOpen());
+
+        // The same report replayed without a window ends the same.
+        PlaybackController alone;
+        alone.open(Sample);
+        while (alone.start().state == PlaybackState::Running) {
+            while (alone.clockRunning())
+                alone.tick();
+        }
+        QCOMPARE(alone.clock() + ' ' + QString::number(alone.match().Home) + '-' + QString::number(alone.match().Away),
+                 text("Label1") + ' ' + text("Label2") + '-' + text("Label3"));
+        QCOMPARE(alone.narration(), text("Texto_Narracion"));
+        QCOMPARE(alone.lists(), (std::array<QStringList, 4>{items("List1"), items("List2"), items("List3"), items("List4")}));
     }
 
     void reportEndingEarly()
@@ -521,7 +533,7 @@ private slots:
         playToStop();
         QCOMPARE(text("Label1"), QStringLiteral("33"));
         QCOMPARE(playbackButtons(), QStringLiteral("--D"));
-        QVERIFY(!m_window->reportOpen());
+        QVERIFY(!m_window->partido().reportOpen());
     }
 
     void openingWhileRunning()
@@ -553,7 +565,7 @@ private slots:
         for (int speed = 5; speed >= 1; --speed) {
             QCOMPARE(client->childAt(option(speed)->mapTo(client, option(speed)->rect().center())), option(speed));
             option(speed)->click();
-            QCOMPARE(m_window->Intervalo, speed);
+            QCOMPARE(m_window->partido().speed(), speed);
         }
     }
 
@@ -763,7 +775,6 @@ private slots:
         QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
         QCOMPARE(loop.exec(), 0);
         QVERIFY(!timer()->isActive());
-        QVERIFY(!m_window->reportOpen());
     }
 };
 

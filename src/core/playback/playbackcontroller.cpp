@@ -33,20 +33,10 @@ HeaderResult PlaybackController::open(const QString &path, const Printer &print)
     m_clock = QStringLiteral("0");
     for (QStringList &list : m_lists)
         list.clear();
-
-    TextFileReader lineups;
-    lineups.open(path);
-    captureLineups(lineups, Partido);
+    LEER_ALINEACIONES();
     Partido.rebuildMarkers();
+    HeaderResult header = LEER_ENCUENTRO(print ? print : [](const QString &) {});
 
-    const Printer printer = print ? print : [](const QString &) {};
-    for (int i = 0; i < 5; ++i)
-        printer(QString());
-    TextFileReader report;
-    report.open(path);
-    HeaderResult header = readHeader(report, printer);
-    if (header.teamsLineFound())
-        takeCuts(m_teams, header.teams);
     auto playback = std::make_unique<TextFileReader>();
     if (header.ok() && !playback->open(path))
         header.fault = playback->fault();
@@ -61,6 +51,25 @@ HeaderResult PlaybackController::open(const QString &path, const Printer &print)
     return header;
 }
 
+void PlaybackController::LEER_ALINEACIONES()
+{
+    TextFileReader report;
+    report.open(m_path);
+    captureLineups(report, Partido);
+}
+
+HeaderResult PlaybackController::LEER_ENCUENTRO(const Printer &print)
+{
+    for (int i = 0; i < 5; ++i)
+        print(QString());
+    TextFileReader report;
+    report.open(m_path);
+    const HeaderResult header = readHeader(report, print);
+    if (header.teamsLineFound())
+        takeCuts(m_teams, header.teams);
+    return header;
+}
+
 StateView PlaybackController::view() const
 {
     StateView view = viewOf(m_state);
@@ -71,7 +80,7 @@ StateView PlaybackController::view() const
 PlaybackChange PlaybackController::start()
 {
     if (!viewOf(m_state).start)
-        return {};
+        return unchanged();
     PlaybackChange change = changeTo(PlaybackState::Running);
     if (Bandera_Inicio == u"0") {
         Bandera_Inicio = QStringLiteral("1");
@@ -87,7 +96,7 @@ PlaybackChange PlaybackController::start()
 PlaybackChange PlaybackController::pause()
 {
     if (!viewOf(m_state).pause)
-        return {};
+        return unchanged();
     return changeTo(PlaybackState::Paused);
 }
 
@@ -102,7 +111,7 @@ std::optional<int> PlaybackController::pickSpeed(qint16 option)
 PlaybackChange PlaybackController::tick()
 {
     if (!NumFile)
-        return changeTo(m_state == PlaybackState::Finished ? m_state : PlaybackState::NoMatch);
+        return changeTo(m_state); // with nothing open, only NoMatch or Finished: the clock stops
     if (!NumFile->readLine(Linea)) {
         // The report ended without a full-time line: the match ends there.
         return endMatch();
@@ -110,9 +119,9 @@ PlaybackChange PlaybackController::tick()
     const TickResult tick = PROCESAR_LINEA(Partido, Linea, !m_narration.isEmpty(), Intervalo);
     switch (tick.branch) {
     case TickResult::Branch::Dropped:
-        return changeTo(m_state);
+        return unchanged();
     case TickResult::Branch::Narration: {
-        PlaybackChange change = changeTo(m_state);
+        PlaybackChange change = unchanged();
         showNarration(change, tick);
         return change;
     }
@@ -152,6 +161,13 @@ PlaybackChange PlaybackController::endMatch()
     Bandera_Inicio = QStringLiteral("0");
     NumFile.reset();
     return changeTo(PlaybackState::Finished);
+}
+
+PlaybackChange PlaybackController::unchanged() const
+{
+    PlaybackChange change;
+    change.state = m_state;
+    return change;
 }
 
 PlaybackChange PlaybackController::changeTo(PlaybackState state)

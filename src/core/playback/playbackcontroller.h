@@ -63,6 +63,7 @@ public:
     // print after five empty lines, as far as it was read. On failure the
     // match state is reset all the same and nothing is open for playback.
     HeaderResult open(const QString &path, const Printer &print = {});
+    // A command the state does not allow changes nothing.
     PlaybackChange start();
     PlaybackChange pause();
     // Picks a speed; while the clock runs, the period it applies at once.
@@ -91,6 +92,9 @@ public:
     QString startFlag() const { return Bandera_Inicio; }
 
 private:
+    void LEER_ALINEACIONES();
+    HeaderResult LEER_ENCUENTRO(const Printer &print);
+    PlaybackChange unchanged() const;
     PlaybackChange changeTo(PlaybackState state);
     void showNarration(PlaybackChange &change, const TickResult &tick);
     PlaybackChange endMatch();

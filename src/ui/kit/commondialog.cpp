@@ -77,6 +77,22 @@ void CommonDialog::ShowOpen()
         FilterIndex = index + 1;
 }
 
+std::optional<QString> CommonDialog::askOpenFile(const QString &title, const QString &filter)
+{
+    // An empty name after the dialog means that nothing was chosen.
+    const QString previous = FileName;
+    FileName.clear();
+    DialogTitle = title;
+    Filter = filter;
+    FilterIndex = 1;
+    ShowOpen();
+    if (FileName.isEmpty()) {
+        FileName = previous;
+        return std::nullopt;
+    }
+    return FileName;
+}
+
 void CommonDialog::ShowColor()
 {
     QColorDialog dialog(ClassicLook::color(quint32(Color)), window());

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QDialog;
 
 // A long-lived dialog component: it holds the values of its file-open, colour
@@ -31,6 +33,10 @@ public:
     int Flags = 0;
 
     void ShowOpen();
+    // Asks for a file with this title and filter, the first filter picked.
+    // The chosen path, which FileName then holds; nothing when the dialog was
+    // cancelled, which leaves FileName as it was.
+    std::optional<QString> askOpenFile(const QString &title, const QString &filter);
     void ShowColor();
     void ShowFont();
 

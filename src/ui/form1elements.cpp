@@ -1,0 +1,332 @@
+#include "form1elements.h"
+
+#include "kit/artwork.h"
+#include "kit/classiclook.h"
+#include "kit/commondialog.h"
+#include "kit/fitlabel.h"
+#include "kit/framebox.h"
+#include "kit/picturebox.h"
+#include "kit/toolbar.h"
+
+#include <QHash>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QRadioButton>
+#include <QTimer>
+
+using ClassicLook::color;
+
+namespace {
+
+enum class Kind { Frame, Option, Label, FitLabel, Toolbar, Timer, Dialog, Picture, Images, List, Image };
+
+constexpr quint32 None = 0xFFFFFFFF;
+constexpr quint32 DarkGreen = 0x00004000;
+constexpr quint32 White = 0x00FFFFFF;
+
+struct Element
+{
+    const char *name;
+    Kind kind;
+    const char *container; // "" is the window
+    const char *caption;
+    int left, top, width, height; // twips
+    quint32 back, fore;            // 0x00BBGGRR, None for transparent or unset
+    const char *font;
+    qreal size;
+    bool bold;
+    bool hidden;
+    bool centred;
+    // What a screen reader says: a label's description (it reads its text as
+    // its name), the name of anything else.
+    const char *accessible;
+};
+
+constexpr const char *Box = "Cuadro_Principal";
+
+// name, kind, container, caption, left, top, width, height, back, fore, font, size, bold, hidden, centred, accessible
+constexpr Element Elements[] = {
+    {"Frame2", Kind::Frame, "", "", 1920, -140, 8295, 615, DarkGreen, 0x80000008, "", 0, false, false, false, "Velocidad"},
+    {"Option5", Kind::Option, "Frame2", "", 2880, 240, 255, 255, 0x00C0C0C0, None, "", 0, false, false, false, "Velocidad 5"},
+    {"Option4", Kind::Option, "Frame2", "", 2520, 240, 255, 255, 0x00C0C0C0, None, "", 0, false, false, false, "Velocidad 4"},
+    {"Option3", Kind::Option, "Frame2", "", 2160, 240, 255, 255, 0x00C0C0C0, None, "", 0, false, false, false, "Velocidad 3"},
+    {"Option2", Kind::Option, "Frame2", "", 1800, 240, 255, 255, 0x00C0C0C0, None, "", 0, false, false, false, "Velocidad 2"},
+    {"Option1", Kind::Option, "Frame2", "", 1440, 240, 255, 255, 0x00C0C0C0, None, "", 0, false, false, false, "Velocidad 1"},
+    {"Label8", Kind::Label, "Frame2", "Velocidad >>", 195, 240, 1215, 255, None, 0x00E0E0E0, "Tahoma", 8.25, true, false, false, ""},
+    {"Toolbar1", Kind::Toolbar, "", "", 0, 0, 10140, 420, None, None, "", 0, false, false, false, ""},
+    {"Timer1", Kind::Timer, "", "", 0, 0, 0, 0, None, None, "", 0, false, false, false, ""},
+    {"Archivo", Kind::Dialog, "", "", 0, 0, 0, 0, None, None, "", 0, false, false, false, ""},
+    {"Cuadro_Principal", Kind::Picture, "", "", 120, 480, 9915, 7095, DarkGreen, White, "Lucida Console", 9.75, true, false, false, ""},
+    {"Archivo2", Kind::Dialog, Box, "", 0, 0, 0, 0, DarkGreen, None, "", 0, false, false, false, ""},
+    {"ImageList1", Kind::Images, Box, "", 0, 0, 0, 0, None, None, "", 0, false, false, false, ""},
+    {"List1", Kind::List, Box, "", 120, 2880, 4695, 1500, 0x004F760E, White, "Lucida Console", 9, false, true, false,
+     "Amonestaciones y sustituciones del equipo local"},
+    {"List2", Kind::List, Box, "", 5055, 2880, 4680, 1500, 0x004F760E, White, "Lucida Console", 9, false, true, false,
+     "Amonestaciones y sustituciones del equipo visitante"},
+    {"List3", Kind::List, Box, "", 120, 4680, 4680, 1500, 0x004F760E, White, "Lucida Console", 9, false, true, false,
+     "Goles del equipo local"},
+    {"List4", Kind::List, Box, "", 5040, 4680, 4695, 1500, 0x004F760E, White, "Lucida Console", 9, false, true, false,
+     "Goles del equipo visitante"},
+    {"Frame1", Kind::Frame, Box, "Tiempo", 4440, 120, 975, 855, DarkGreen, 0x00C0C0C0, "Lucida Console", 9, false, true, false, ""},
+    {"Label1", Kind::Label, "Frame1", "0", 120, 240, 735, 495, None, 0x00E0E0E0, "System", 19.5, true, false, true, "Minuto de juego"},
+    {"Image4", Kind::Image, Box, "", 7080, 3600, 1815, 2145, None, None, "", 0, false, true, false, ""},
+    {"Image3", Kind::Image, Box, "", 360, 3600, 1815, 2145, None, None, "", 0, false, true, false, ""},
+    {"Label10", Kind::FitLabel, Box, "", 3360, 1800, 3255, 375, None, White, "Tahoma", 9, true, true, true, "Estadio"},
+    {"Label9", Kind::Label, Box, "ESTADIO:", 3960, 1560, 1935, 255, None, 0x00C0E0FF, "Tahoma", 9, true, true, true, ""},
+    {"Texto_Narracion", Kind::FitLabel, Box, "", 120, 6240, 9615, 735, None, White, "Lucida Console", 20.25, true, false, true,
+     "Narración"},
+    {"Image2", Kind::Image, Box, "", 7200, 0, 1815, 2145, None, None, "", 0, false, true, false, "Escudo del equipo visitante"},
+    {"Image1", Kind::Image, Box, "", 960, 0, 1815, 2250, None, None, "", 0, false, true, false, "Escudo del equipo local"},
+    {"Label6", Kind::Label, Box, "Amonestaciones y Sustituciones", 2640, 2700, 4575, 255, None, 0x0000FFFF, "Lucida Console", 8.25,
+     true, true, true, ""},
+    {"Label7", Kind::Label, Box, "Goles", 4155, 4500, 1575, 255, None, 0x0080C0FF, "Lucida Console", 8.25, true, true, true, ""},
+    {"Label5", Kind::FitLabel, Box, "", 6480, 2280, 3345, 480, None, White, "Courier", 12, true, true, true, "Equipo visitante"},
+    {"Label2", Kind::Label, Box, "0", 3000, 840, 975, 1095, None, White, "System", 29.25, true, true, true,
+     "Marcador del equipo local"},
+    {"Label3", Kind::Label, Box, "0", 6000, 840, 975, 1095, None, White, "System", 29.25, true, true, true,
+     "Marcador del equipo visitante"},
+    {"Label4", Kind::FitLabel, Box, "", 120, 2280, 3345, 480, None, White, "Courier", 12, true, true, true, "Equipo local"},
+};
+
+struct Button
+{
+    const char *key;
+    int image; // in ImageList1, 0 for the separator
+    const char *toolTip;
+    bool enabled;
+};
+
+constexpr Button Buttons[] = {
+    {"A", 1, "Abrir Encuentro", true},    {"B", 2, "Comenzar Partida", false}, {"C", 3, "Pausar Partida", false},
+    {"D", 5, "Ver Estadisticas", false}, {"", 0, "", false},                  {"E", 4, "Salir", true},
+};
+
+constexpr const char *Images[] = {"abrir", "comenzar", "pausar", "salir", "estadisticas"};
+
+QColor colourOf(quint32 value)
+{
+    return value == None ? QColor() : color(value);
+}
+
+template<typename T>
+T *makeLabel(const Element &e, QWidget *container)
+{
+    auto *label = new T(QString::fromUtf8(e.caption), container);
+    // Captions and report text alike are shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment((e.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    // No background of its own: the picture or colour behind shows through.
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+QObject *make(const Element &e, QWidget *container, QMainWindow *window)
+{
+    switch (e.kind) {
+    case Kind::Frame: {
+        auto *frame = new FrameBox(container);
+        frame->setTitle(QString::fromUtf8(e.caption));
+        frame->setBackColor(color(e.back));
+        frame->setForeColor(color(e.fore));
+        return frame;
+    }
+    case Kind::Option:
+        return new QRadioButton(container);
+    case Kind::Label:
+        return makeLabel<QLabel>(e, container);
+    case Kind::FitLabel:
+        return makeLabel<FitLabel>(e, container);
+    case Kind::Toolbar:
+        return new Toolbar(container);
+    case Kind::Timer: {
+        auto *timer = new QTimer(window);
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(1);
+        return timer;
+    }
+    case Kind::Dialog: {
+        auto *dialog = new CommonDialog(container == window->centralWidget() ? static_cast<QObject *>(window) : container);
+        if (e.back != None)
+            dialog->Color = qint32(e.back);
+        return dialog;
+    }
+    case Kind::Picture: {
+        auto *box = new PictureBox(container);
+        box->setBackColor(color(e.back));
+        box->setForeColor(color(e.fore));
+        return box;
+    }
+    case Kind::Images:
+        return new ImageList(container);
+    case Kind::List: {
+        auto *list = new QListWidget(container);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        return list;
+    }
+    case Kind::Image: {
+        auto *image = new QLabel(container);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        image->setAttribute(Qt::WA_TranslucentBackground);
+        return image;
+    }
+    }
+    return nullptr;
+}
+
+void describe(QWidget *widget, const Element &e)
+{
+    const QString text = QString::fromUtf8(e.accessible);
+    if (text.isEmpty())
+        return;
+    if (auto *fit = qobject_cast<FitLabel *>(widget))
+        fit->setDescription(text);
+    else if (e.kind == Kind::Label)
+        widget->setAccessibleDescription(text);
+    else
+        widget->setAccessibleName(text);
+    if (e.kind == Kind::Option)
+        widget->setToolTip(text);
+}
+
+template<typename T>
+void find(QObject *root, T *&member, const char *name)
+{
+    member = root->findChild<T *>(QLatin1String(name));
+    Q_ASSERT(member);
+}
+
+} // namespace
+
+void setColours(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Base, background);
+        palette.setColor(QPalette::Button, background);
+        widget->setAutoFillBackground(true);
+    }
+    if (text.isValid()) {
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::Text, text);
+    }
+    widget->setPalette(palette);
+}
+
+void Form1Elements::build(QMainWindow *window)
+{
+    auto *client = new QWidget(window);
+    client->setObjectName(QStringLiteral("Form1_Client"));
+    client->setFixedSize(ClassicLook::rect(0, 0, 10140, 7620).size());
+    setColours(client, color(DarkGreen), QColor());
+    window->setCentralWidget(client);
+
+    QHash<QString, QWidget *> containers{{QString(), client}};
+    for (const Element &e : Elements) {
+        QWidget *container = containers.value(QLatin1String(e.container));
+        QObject *object = make(e, container, window);
+        object->setObjectName(QLatin1String(e.name));
+        auto *widget = qobject_cast<QWidget *>(object);
+        if (!widget)
+            continue;
+        containers.insert(QLatin1String(e.name), widget);
+        widget->setGeometry(ClassicLook::rect(e.left, e.top, e.width, e.height));
+        if (*e.font)
+            widget->setFont(ClassicLook::font(QLatin1String(e.font), e.size, e.bold));
+        if (e.kind != Kind::Frame && e.kind != Kind::Picture)
+            setColours(widget, colourOf(e.back), colourOf(e.fore));
+        describe(widget, e);
+        if (e.hidden)
+            widget->hide();
+    }
+    bind(client);
+    finish();
+}
+
+void Form1Elements::bind(QWidget *client)
+{
+    QObject *w = client->parent();
+    find(w, Frame2, "Frame2"), find(w, Option5, "Option5"), find(w, Option4, "Option4"), find(w, Option3, "Option3");
+    find(w, Option2, "Option2"), find(w, Option1, "Option1"), find(w, Label8, "Label8"), find(w, Toolbar1, "Toolbar1");
+    find(w, Timer1, "Timer1"), find(w, Archivo, "Archivo"), find(w, Cuadro_Principal, "Cuadro_Principal");
+    find(w, Archivo2, "Archivo2"), find(w, ImageList1, "ImageList1"), find(w, List1, "List1"), find(w, List2, "List2");
+    find(w, List3, "List3"), find(w, List4, "List4"), find(w, Frame1, "Frame1"), find(w, Label1, "Label1");
+    find(w, Image4, "Image4"), find(w, Image3, "Image3"), find(w, Label10, "Label10"), find(w, Label9, "Label9");
+    find(w, Texto_Narracion, "Texto_Narracion"), find(w, Image2, "Image2"), find(w, Image1, "Image1");
+    find(w, Label6, "Label6"), find(w, Label7, "Label7"), find(w, Label5, "Label5"), find(w, Label2, "Label2");
+    find(w, Label3, "Label3"), find(w, Label4, "Label4");
+}
+
+// What the table cannot say: the picked speed, the toolbar's buttons and
+// images, the crests' sizing, the stacking and the tab order.
+void Form1Elements::finish()
+{
+    Option1->setChecked(true);
+    Label8->setWordWrap(false);
+    // The narration font until the user picks one: the default narration look.
+    Archivo->FontName = QStringLiteral("Lucida Console");
+    Archivo->FontSize = 12.0f;
+    Archivo->FontBold = true;
+    Archivo->Color = qint32(White);
+    // The speed selector lies in front of the toolbar's right part.
+    Frame2->raise();
+    for (const char *image : Images)
+        ImageList1->add(Artwork::icon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(image)), {16}));
+    for (const Button &b : Buttons) {
+        if (!b.image) {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        QAction *button = Toolbar1->addButton(QLatin1String(b.key), ImageList1->image(b.image), QLatin1String(b.toolTip));
+        button->setEnabled(b.enabled);
+    }
+    Image2->setScaledContents(true);
+    // A crest scaled down to fit keeps its proportions, so may leave room at
+    // the sides of its place: it hangs from the middle of the top edge.
+    Image2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Team names were meant to take two lines of the classic Courier; give
+    // the look-alike font room for its own two lines.
+    for (QLabel *name : {static_cast<QLabel *>(Label4), static_cast<QLabel *>(Label5)})
+        name->resize(name->width(), qMax(name->height(), 2 * QFontMetrics(name->font()).lineSpacing()));
+    // Later elements of the table lie above earlier ones, and the labels must
+    // show over the crests and lists they overlap.
+    for (QWidget *w : std::initializer_list<QWidget *>{Image2, Image1, Label6, Label7, Label5, Label2, Label3, Label4})
+        w->raise();
+
+    // Tab runs as the eye reads: the toolbar, the speeds left to right (they
+    // were made right to left), then the event lists row by row.
+    QList<QWidget *> chain;
+    for (QAction *button : Toolbar1->actions()) {
+        if (QWidget *tool = Toolbar1->widgetForAction(button); tool && !button->isSeparator())
+            chain << tool;
+    }
+    for (QRadioButton *option : options())
+        chain << option;
+    for (QListWidget *list : lists())
+        chain << list;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+    // The speeds are one stop for Tab and the arrow keys move among them. The
+    // stop is the option last focused; until one is, make it the picked one,
+    // or Shift+Tab would land on the last.
+    for (QRadioButton *option : {Option2, Option3, Option4, Option5})
+        option->setFocusPolicy(Qt::FocusPolicy(option->focusPolicy() & ~Qt::TabFocus));
+}
+
+QList<QWidget *> Form1Elements::matchElements() const
+{
+    return {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label9, Label10,
+            List1,  List2,  List3,  List4,  Image1, Image2, Frame1};
+}
+
+std::array<QListWidget *, 4> Form1Elements::lists() const
+{
+    return {List1, List2, List3, List4};
+}
+
+std::array<QRadioButton *, 5> Form1Elements::options() const
+{
+    return {Option1, Option2, Option3, Option4, Option5};
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+
+#include <array>
+
+class CommonDialog;
+class FitLabel;
+class FrameBox;
+class ImageList;
+class PictureBox;
+class QLabel;
+class QListWidget;
+class QMainWindow;
+class QRadioButton;
+class QTimer;
+class QWidget;
+class Toolbar;
+
+// The main window's elements, made from one table in the order the classic
+// layout created them, each with its name as object name. The window wires
+// them; this only builds and describes them.
+struct Form1Elements
+{
+    FrameBox *Frame2 = nullptr;
+    QRadioButton *Option5 = nullptr;
+    QRadioButton *Option4 = nullptr;
+    QRadioButton *Option3 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QLabel *Label8 = nullptr;
+    Toolbar *Toolbar1 = nullptr;
+    QTimer *Timer1 = nullptr;
+    CommonDialog *Archivo = nullptr;
+    PictureBox *Cuadro_Principal = nullptr;
+    CommonDialog *Archivo2 = nullptr;
+    ImageList *ImageList1 = nullptr;
+    QListWidget *List1 = nullptr;
+    QListWidget *List2 = nullptr;
+    QListWidget *List3 = nullptr;
+    QListWidget *List4 = nullptr;
+    FrameBox *Frame1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Image4 = nullptr;
+    QLabel *Image3 = nullptr;
+    FitLabel *Label10 = nullptr;
+    QLabel *Label9 = nullptr;
+    FitLabel *Texto_Narracion = nullptr;
+    QLabel *Image2 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    FitLabel *Label5 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    FitLabel *Label4 = nullptr;
+
+    void build(QMainWindow *window);
+
+    // What shows a match: hidden by an opening, shown by its first start, in this order.
+    QList<QWidget *> matchElements() const;
+    // List1 to List4.
+    std::array<QListWidget *, 4> lists() const;
+    // Option1 to Option5, left to right.
+    std::array<QRadioButton *, 5> options() const;
+
+private:
+    void bind(QWidget *client);
+    void finish();
+};
+
+// Background and text colours of a widget; an invalid colour leaves that one
+// as it is.
+void setColours(QWidget *widget, const QColor &background, const QColor &text);
