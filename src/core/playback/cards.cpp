@@ -28,26 +28,29 @@ std::optional<ListEntry> findBookedPlayer(const MatchState &state, QLatin1String
     return std::nullopt;
 }
 
+// A card is listed when the line holds one of its confirming phrases and none
+// of its cancelling ones, compared in upper case.
+std::optional<ListEntry> bookIf(const MatchState &state, const QString &line, const QStringList &confirming,
+                                const QStringList &cancelling, QLatin1String card)
+{
+    const QString upper = line.toUpper();
+    if (!PhraseTest::containsAny(upper, confirming) || PhraseTest::containsAny(upper, cancelling))
+        return std::nullopt;
+    return findBookedPlayer(state, card);
+}
+
 } // namespace
 
 std::optional<ListEntry> BUSCAR_AMARILLA(const MatchState &state, const QString &line)
 {
     static const QStringList confirming = PhraseTest::upperCased(KeyPhrases::yellowConfirming);
     static const QStringList cancelling = PhraseTest::upperCased(KeyPhrases::yellowCancelling);
-
-    const QString upper = line.toUpper();
-    if (!PhraseTest::containsAny(upper, confirming) || PhraseTest::containsAny(upper, cancelling))
-        return std::nullopt;
-    return findBookedPlayer(state, QLatin1String("Amarilla"));
+    return bookIf(state, line, confirming, cancelling, QLatin1String("Amarilla"));
 }
 
 std::optional<ListEntry> BUSCAR_ROJA(const MatchState &state, const QString &line)
 {
     static const QStringList confirming = PhraseTest::upperCased(KeyPhrases::redConfirming);
     static const QStringList cancelling = PhraseTest::upperCased(KeyPhrases::redCancelling);
-
-    const QString upper = line.toUpper();
-    if (!PhraseTest::containsAny(upper, confirming) || PhraseTest::containsAny(upper, cancelling))
-        return std::nullopt;
-    return findBookedPlayer(state, QLatin1String("Roja"));
+    return bookIf(state, line, confirming, cancelling, QLatin1String("Roja"));
 }
