@@ -8,22 +8,19 @@
 #include "kit/fitlabel.h"
 #include "kit/framebox.h"
 #include "kit/picturebox.h"
+#include "kit/picturefile.h"
 #include "kit/toolbar.h"
 #include "report/crestfile.h"
 #include "settings/settingsfile.h"
 #include "settings/settingslocation.h"
-#include "textfile/regularfile.h"
 #include "textfile/textfilereader.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
@@ -44,32 +41,6 @@ constexpr int StatisticsButton = 4;
 // is the first word of his line-up row, which a hostile report makes long.
 constexpr qsizetype MaxListEntryLength = FitLabel::MaxKeptLength;
 
-struct MenuEntry
-{
-    const char *name;
-    const char *caption;
-    const char *menu; // the menu it belongs to, "" for the menu bar
-    QKeyCombination shortcut;
-    void (Form1::*handler)();
-};
-
-// A menu is an entry without a handler; "-" is a separator.
-const MenuEntry Menus[] = {
-    {"Archivo3", "&Archivo", "", {}, nullptr},
-    {"Abrir_Encuentro", "Abrir Encuentro", "Archivo3", Qt::CTRL | Qt::Key_A, &Form1::Abrir_Encuentro_Click},
-    {"A", "-", "Archivo3", {}, nullptr},
-    {"Salir", "Salir", "Archivo3", Qt::CTRL | Qt::Key_S, &Form1::Salir_Click},
-    {"Opciones", "&Opciones", "", {}, nullptr},
-    {"CFondo", "Cambiar Color", "Opciones", {}, nullptr},
-    {"Predeterminado", "Predeterminado", "CFondo", {}, &Form1::Predeterminado_Click},
-    {"Escoger", "Escoger", "CFondo", {}, &Form1::Escoger_Click},
-    {"Tipo_de_Letra", "Cambiar Letra", "Opciones", {}, nullptr},
-    {"Predeterminado2", "Predeterminado", "Tipo_de_Letra", {}, &Form1::Predeterminado2_Click},
-    {"Escoger2", "Escoger", "Tipo_de_Letra", {}, &Form1::Escoger2_Click},
-    {"Fondo_Aplicacion", "Imagen de Fondo", "Opciones", {}, &Form1::Fondo_Aplicacion_Click},
-    {"Acerca", "A&cerca", "", {}, &Form1::Acerca_Click},
-};
-
 // The same font under another family name, with the look-alike fallback of
 // classic names.
 QFont withFamily(const QFont &font, const QString &family)
@@ -79,33 +50,6 @@ QFont withFamily(const QFont &font, const QString &family)
     result.setStrikeOut(font.strikeOut());
     result.setUnderline(font.underline());
     return result;
-}
-
-// Pictures are read from the opened file, never by path: a pipe named as a
-// picture must not block the window.
-QPixmap loadPicture(const QString &path)
-{
-    QFile file;
-    if (!openRegularFile(file, path))
-        return {};
-    // The format is told by the content: a crest named .gif may be a PNG.
-    QImageReader reader(&file);
-    return QPixmap::fromImage(reader.read());
-}
-
-// The place of a crest, the size of the stored default crests.
-constexpr QSize CrestBox(121, 143);
-
-bool fitsCrestBox(const QPixmap &crest)
-{
-    return crest.width() <= CrestBox.width() && crest.height() <= CrestBox.height();
-}
-
-// A crest larger than its place would cover the lists and labels below it:
-// it is scaled down to fit, smoothly and keeping its proportions.
-QPixmap fittedCrest(const QPixmap &crest)
-{
-    return fitsCrestBox(crest) ? crest : crest.scaled(CrestBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 // What the user is told of a chosen report that cannot be played, or that
@@ -144,35 +88,12 @@ Form1::Form1(const QString &programDir, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tezmaro 1.1"));
     setWindowIcon(Artwork::icon(QStringLiteral(":/tezmaro.svg"), {16, 32, 48}));
-    createMenus();
     build(this);
     connectElements();
     Form_Load();
 }
 
 Form1::~Form1() = default;
-
-void Form1::createMenus()
-{
-    QHash<QString, QMenu *> menus;
-    for (const MenuEntry &entry : Menus) {
-        const QString name = QLatin1String(entry.name);
-        const QString caption = QString::fromUtf8(entry.caption);
-        QMenu *menu = menus.value(QLatin1String(entry.menu));
-        if (!entry.handler && caption != u"-") {
-            QMenu *sub = menu ? menu->addMenu(caption) : menuBar()->addMenu(caption);
-            sub->setObjectName(name);
-            menus.insert(name, sub);
-            continue;
-        }
-        QAction *action = menu ? (entry.handler ? menu->addAction(caption) : menu->addSeparator())
-                               : menuBar()->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcut(entry.shortcut);
-        if (entry.handler)
-            connect(action, &QAction::triggered, this, entry.handler);
-    }
-}
 
 void Form1::connectElements()
 {
@@ -270,7 +191,7 @@ void Form1::showCrests()
         away = Image4->pixmap();
     // The away crest is stretched to its place, but one scaled down to fit
     // keeps its proportions.
-    Image2->setScaledContents(fitsCrestBox(away));
+    Image2->setScaledContents(fitsCrestBox(away.size()));
     Image2->setPixmap(fittedCrest(away));
 }
 

@@ -64,7 +64,6 @@ public slots:
     void Acerca_Click();
 
 private:
-    void createMenus();
     void connectElements();
     void showState();
     void showCrests();

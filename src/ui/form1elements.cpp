@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -99,6 +100,31 @@ struct Button
 constexpr Button Buttons[] = {
     {"A", 1, "Abrir Encuentro", true},    {"B", 2, "Comenzar Partida", false}, {"C", 3, "Pausar Partida", false},
     {"D", 5, "Ver Estadisticas", false}, {"", 0, "", false},                  {"E", 4, "Salir", true},
+};
+
+struct MenuEntry
+{
+    const char *name;
+    const char *caption;
+    const char *menu; // the menu it belongs to, "" for the menu bar
+    QKeyCombination shortcut;
+    const char *slot; // the window's handler; a menu has none, nor has the separator "-"
+};
+
+constexpr MenuEntry Menus[] = {
+    {"Archivo3", "&Archivo", "", {}, nullptr},
+    {"Abrir_Encuentro", "Abrir Encuentro", "Archivo3", Qt::CTRL | Qt::Key_A, "Abrir_Encuentro_Click"},
+    {"A", "-", "Archivo3", {}, nullptr},
+    {"Salir", "Salir", "Archivo3", Qt::CTRL | Qt::Key_S, "Salir_Click"},
+    {"Opciones", "&Opciones", "", {}, nullptr},
+    {"CFondo", "Cambiar Color", "Opciones", {}, nullptr},
+    {"Predeterminado", "Predeterminado", "CFondo", {}, "Predeterminado_Click"},
+    {"Escoger", "Escoger", "CFondo", {}, "Escoger_Click"},
+    {"Tipo_de_Letra", "Cambiar Letra", "Opciones", {}, nullptr},
+    {"Predeterminado2", "Predeterminado", "Tipo_de_Letra", {}, "Predeterminado2_Click"},
+    {"Escoger2", "Escoger", "Tipo_de_Letra", {}, "Escoger2_Click"},
+    {"Fondo_Aplicacion", "Imagen de Fondo", "Opciones", {}, "Fondo_Aplicacion_Click"},
+    {"Acerca", "A&cerca", "", {}, "Acerca_Click"},
 };
 
 constexpr const char *Images[] = {"abrir", "comenzar", "pausar", "salir", "estadisticas"};
@@ -217,6 +243,8 @@ void setColours(QWidget *widget, const QColor &background, const QColor &text)
 
 void Form1Elements::build(QMainWindow *window)
 {
+    buildMenus(window);
+
     auto *client = new QWidget(window);
     client->setObjectName(QStringLiteral("Form1_Client"));
     client->setFixedSize(ClassicLook::rect(0, 0, 10140, 7620).size());
@@ -313,6 +341,31 @@ void Form1Elements::finish()
     // or Shift+Tab would land on the last.
     for (QRadioButton *option : {Option2, Option3, Option4, Option5})
         option->setFocusPolicy(Qt::FocusPolicy(option->focusPolicy() & ~Qt::TabFocus));
+}
+
+void Form1Elements::buildMenus(QMainWindow *window)
+{
+    QHash<QString, QMenu *> menus;
+    for (const MenuEntry &entry : Menus) {
+        const QString name = QLatin1String(entry.name);
+        const QString caption = QString::fromUtf8(entry.caption);
+        QMenu *menu = menus.value(QLatin1String(entry.menu));
+        if (!entry.slot && caption != u"-") {
+            QMenu *sub = menu ? menu->addMenu(caption) : window->menuBar()->addMenu(caption);
+            sub->setObjectName(name);
+            menus.insert(name, sub);
+            continue;
+        }
+        QAction *action = !menu ? window->menuBar()->addAction(caption)
+                                : entry.slot ? menu->addAction(caption) : menu->addSeparator();
+        action->setObjectName(name);
+        action->setShortcut(entry.shortcut);
+        if (entry.slot) {
+            const QByteArray slot = entry.slot;
+            QObject::connect(action, &QAction::triggered, window,
+                             [window, slot] { QMetaObject::invokeMethod(window, slot.constData()); });
+        }
+    }
 }
 
 QList<QWidget *> Form1Elements::matchElements() const

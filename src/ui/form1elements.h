@@ -66,6 +66,8 @@ struct Form1Elements
     std::array<QRadioButton *, 5> options() const;
 
 private:
+    // The menu entries call the window's handlers by their slot names.
+    void buildMenus(QMainWindow *window);
     void bind(QWidget *client);
     void finish();
 };

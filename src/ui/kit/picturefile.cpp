@@ -1,0 +1,25 @@
+#include "picturefile.h"
+
+#include "textfile/regularfile.h"
+
+#include <QFile>
+#include <QImageReader>
+
+QPixmap loadPicture(const QString &path)
+{
+    QFile file;
+    if (!openRegularFile(file, path))
+        return {};
+    QImageReader reader(&file);
+    return QPixmap::fromImage(reader.read());
+}
+
+bool fitsCrestBox(const QSize &size)
+{
+    return size.width() <= CrestBox.width() && size.height() <= CrestBox.height();
+}
+
+QPixmap fittedCrest(const QPixmap &crest)
+{
+    return fitsCrestBox(crest.size()) ? crest : crest.scaled(CrestBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
