@@ -8,6 +8,8 @@
 #include <memory>
 
 class CommonDialog;
+struct NarrationFont;
+struct SettingsValues;
 class FitLabel;
 class FrameBox;
 class ImageList;
@@ -106,7 +108,9 @@ private:
     void endMatch();
     QList<QWidget *> matchElements() const;
     void setBackgroundColour(qint32 colour);
-    void applyNarrationFont();
+    void applyNarrationFont(const NarrationFont &font);
+    // The settings as the dialog components and the picture pair hold them.
+    SettingsValues heldSettings() const;
 
     QString m_programDir;
     // A failed save was told and none has succeeded since.

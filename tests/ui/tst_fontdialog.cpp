@@ -6,15 +6,15 @@
 #include <QTest>
 #include <QToolButton>
 
-Q_DECLARE_METATYPE(FontChoice)
+Q_DECLARE_METATYPE(NarrationFont)
 
 namespace {
 
-const FontChoice LucidaConsole{"Lucida Console", 20.25f, true, false, false, false, 0x00FFFFFF};
+const NarrationFont LucidaConsole{.size = 20.25f};
 
-FontChoice with(float size, const QString &name = LucidaConsole.name)
+NarrationFont with(float size, const QString &name = LucidaConsole.name)
 {
-    FontChoice choice = LucidaConsole;
+    NarrationFont choice = LucidaConsole;
     choice.size = size;
     choice.name = name;
     return choice;
@@ -32,14 +32,14 @@ private slots:
     // Whatever the user leaves untouched comes back exactly as it was set.
     void choice_data()
     {
-        QTest::addColumn<FontChoice>("held");
+        QTest::addColumn<NarrationFont>("held");
         QTest::addColumn<QByteArray>("box"); // empty: nothing typed
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<FontChoice>("chosen");
+        QTest::addColumn<NarrationFont>("chosen");
 
-        FontChoice odd = with(9.123f);
+        NarrationFont odd = with(9.123f);
         odd.color = qint32(0x80000008u);
-        const FontChoice blank{" "};
+        const NarrationFont blank{.name = " "};
         const QByteArray size("fontSize");
         const QByteArray name("fontName");
         QTest::newRow("untouched: a name this system lacks") << LucidaConsole << QByteArray() << "" << LucidaConsole;
@@ -60,10 +60,10 @@ private slots:
 
     void choice()
     {
-        QFETCH(FontChoice, held);
+        QFETCH(NarrationFont, held);
         QFETCH(QByteArray, box);
         QFETCH(QString, typed);
-        QFETCH(FontChoice, chosen);
+        QFETCH(NarrationFont, chosen);
 
         FontDialog dialog;
         dialog.setChoice(held);
@@ -84,7 +84,9 @@ private slots:
         for (const char *box : {"fontBold", "fontItalic", "fontStrikethru", "fontUnderline"})
             dialog.findChild<QCheckBox *>(box)->click();
         dialog.findChild<QToolButton *>("colorRojo")->click();
-        QCOMPARE(dialog.choice(), (FontChoice{"Lucida Console", 20.25f, false, true, true, true, 0x000000FF}));
+        QCOMPARE(dialog.choice(),
+                 (NarrationFont{.size = 20.25f, .bold = false, .italic = true, .strikethru = true, .underline = true,
+                                .color = 0x000000FF}));
     }
 };
 

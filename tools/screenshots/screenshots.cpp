@@ -108,10 +108,7 @@ int main(int argc, char *argv[])
     // Another look: grey background, a narration font of its own, the pitch picture.
     auto *archivo2 = window.findChild<CommonDialog *>(QStringLiteral("Archivo2"));
     window.Predeterminado_Click();
-    archivo->FontName = QStringLiteral("DejaVu Serif");
-    archivo->FontSize = 13;
-    archivo->FontItalic = true;
-    archivo->Color = 0x0080FFFF;
+    archivo->Font = {.name = QStringLiteral("DejaVu Serif"), .size = 13, .italic = true, .color = 0x0080FFFF};
     QObject::connect(archivo, &CommonDialog::aboutToShow, archivo,
                      [](QDialog *dialog) { QTimer::singleShot(0, dialog, [dialog] { dialog->accept(); }); });
     window.Escoger2_Click();

@@ -61,4 +61,13 @@ QFont font(const QString &family, qreal pointSize, bool bold)
     return f;
 }
 
+QFont font(const NarrationFont &narration)
+{
+    QFont f = font(narration.name, narration.size, narration.bold);
+    f.setItalic(narration.italic);
+    f.setStrikeOut(narration.strikethru);
+    f.setUnderline(narration.underline);
+    return f;
+}
+
 } // namespace ClassicLook

@@ -93,25 +93,10 @@ void CommonDialog::ShowFont()
 {
     FontDialog dialog(window());
     dialog.setObjectName(objectName() + QStringLiteral("_Font"));
-    FontChoice current;
-    current.name = FontName;
-    current.size = FontSize;
-    current.bold = FontBold;
-    current.italic = FontItalic;
-    current.strikethru = FontStrikethru;
-    current.underline = FontUnderline;
-    current.color = Color;
-    dialog.setChoice(current);
+    dialog.setChoice(Font);
     dialog.setWindowModality(Qt::ApplicationModal);
     emit aboutToShow(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const FontChoice chosen = dialog.choice();
-    FontName = chosen.name;
-    FontSize = chosen.size;
-    FontBold = chosen.bold;
-    FontItalic = chosen.italic;
-    FontStrikethru = chosen.strikethru;
-    FontUnderline = chosen.underline;
-    Color = chosen.color;
+    Font = dialog.choice();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/narrationfont.h"
+
 #include <QObject>
 #include <QString>
 
@@ -21,14 +23,9 @@ public:
     // "label|pattern|label|pattern..."
     QString Filter;
     int FilterIndex = 1;
-    qint32 Color = 0;  // 0x00BBGGRR
-    QString FontName;
-    float FontSize = 8.25f;
-    bool FontBold = false;
-    bool FontItalic = false;
-    bool FontStrikethru = false;
-    bool FontUnderline = false;
-    int Flags = 0;
+    qint32 Color = 0;  // 0x00BBGGRR, of the colour dialog
+    // Of the font dialog, its colour included.
+    NarrationFont Font;
 
     void ShowOpen();
     void ShowColor();

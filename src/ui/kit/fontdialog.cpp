@@ -187,7 +187,7 @@ std::optional<float> FontDialog::parseSize(const QString &text)
     return float(qBound(double(MinimumSize), value, double(MaximumSize)));
 }
 
-void FontDialog::setChoice(const FontChoice &choice)
+void FontDialog::setChoice(const NarrationFont &choice)
 {
     m_choice = choice;
     const QSignalBlocker blockName(m_name);
@@ -228,9 +228,9 @@ float FontDialog::chosenSize() const
     return parseSize(text).value_or(m_choice.size);
 }
 
-FontChoice FontDialog::choice() const
+NarrationFont FontDialog::choice() const
 {
-    FontChoice result;
+    NarrationFont result;
     result.name = chosenName();
     result.size = chosenSize();
     result.bold = m_bold->isChecked();
@@ -260,15 +260,12 @@ void FontDialog::chooseColor()
 
 void FontDialog::updatePreview()
 {
+    NarrationFont shown = choice();
     // A size held from elsewhere may lie outside what the dialog offers.
-    const float size = qBound(MinimumSize, chosenSize(), MaximumSize);
-    QFont font = ClassicLook::font(chosenName(), size, m_bold->isChecked());
-    font.setItalic(m_italic->isChecked());
-    font.setStrikeOut(m_strikethru->isChecked());
-    font.setUnderline(m_underline->isChecked());
-    m_preview->setFont(font);
+    shown.size = qBound(MinimumSize, shown.size, MaximumSize);
+    m_preview->setFont(ClassicLook::font(shown));
     QPalette palette = m_preview->palette();
     palette.setColor(QPalette::Window, ClassicLook::color(PreviewBackground));
-    palette.setColor(QPalette::WindowText, ClassicLook::color(quint32(m_color)));
+    palette.setColor(QPalette::WindowText, ClassicLook::color(quint32(shown.color)));
     m_preview->setPalette(palette);
 }
