@@ -77,6 +77,22 @@ void CommonDialog::ShowOpen()
         FilterIndex = index + 1;
 }
 
+std::optional<QString> CommonDialog::askOpenFile(const QString &title, const QString &filter)
+{
+    const QString previous = FileName;
+    // Opened empty, so that a name afterwards is a choice.
+    FileName.clear();
+    DialogTitle = title;
+    Filter = filter;
+    FilterIndex = 1;
+    ShowOpen();
+    if (FileName.isEmpty()) {
+        FileName = previous;
+        return std::nullopt;
+    }
+    return FileName;
+}
+
 void CommonDialog::ShowColor()
 {
     QColorDialog dialog(ClassicLook::color(quint32(Color)), window());

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QDialog;
 
 // A long-lived dialog component: it holds the values of its file-open, colour
@@ -30,6 +32,12 @@ public:
     void ShowOpen();
     void ShowColor();
     void ShowFont();
+
+    // Asks for a file in a file-open dialog with this title, offering filter
+    // with its first entry selected, and opened without a file name. Answers
+    // the chosen path, which FileName then holds; nothing when the dialog was
+    // closed without a choice, FileName then being what it was before.
+    std::optional<QString> askOpenFile(const QString &title, const QString &filter);
 
     // The folder the next file-open dialog starts in: where the last file was chosen.
     QString lastFolder() const { return m_lastFolder; }
