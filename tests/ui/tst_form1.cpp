@@ -329,7 +329,6 @@ private slots:
                 <= box.height());
 
         const bool cut = drawn == u"cut";
-        QCOMPARE(shown->isCut(), cut);
         QCOMPARE(shown->shownText().endsWith(u'…'), cut);
         QCOMPARE(QTextDocumentFragment::fromHtml(shown->toolTip()).toPlainText(), cut ? text : QString());
         if (cut)

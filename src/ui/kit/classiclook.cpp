@@ -27,6 +27,8 @@ quint32 colorValue(const QColor &c)
     return quint32(rgb.red()) | (quint32(rgb.green()) << 8) | (quint32(rgb.blue()) << 16);
 }
 
+namespace {
+
 void installFontFallbacks()
 {
     static bool done = false;
@@ -46,6 +48,8 @@ void installFontFallbacks()
             QFont::insertSubstitutions(QLatin1String(name), sansList);
     }
 }
+
+} // namespace
 
 QFont font(const QString &family, qreal pointSize, bool bold)
 {

@@ -38,6 +38,5 @@ QFont font(const QString &family, qreal pointSize, bool bold = false);
 // The narration font with its styles, with the same fallback; its colour is
 // not part of a QFont.
 QFont font(const NarrationFont &narration);
-void installFontFallbacks();
 
 } // namespace ClassicLook

@@ -9,6 +9,11 @@
 #include <QFileInfo>
 #include <QWidget>
 
+namespace {
+
+// "Documentos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*" as Qt name
+// filters. "*.*" matches every file, also those without a dot, and patterns
+// match in either letter case.
 QStringList nameFiltersFromFilter(const QString &filter)
 {
     const QStringList parts = filter.split(u'|');
@@ -32,6 +37,8 @@ QStringList nameFiltersFromFilter(const QString &filter)
     }
     return result;
 }
+
+} // namespace
 
 CommonDialog::CommonDialog(QObject *parent)
     : QObject(parent)

@@ -39,9 +39,6 @@ public:
     // closed without a choice, FileName then being what it was before.
     std::optional<QString> askOpenFile(const QString &title, const QString &filter);
 
-    // The folder the next file-open dialog starts in: where the last file was chosen.
-    QString lastFolder() const { return m_lastFolder; }
-
 signals:
     // Emitted with each dialog just before it runs, so it can be scripted.
     void aboutToShow(QDialog *dialog);
@@ -49,10 +46,6 @@ signals:
 private:
     QWidget *window() const;
 
+    // The folder the next file-open dialog starts in: where the last file was chosen.
     QString m_lastFolder;
 };
-
-// "Documentos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*" as Qt name
-// filters. "*.*" matches every file, also those without a dot, and patterns
-// match in either letter case.
-QStringList nameFiltersFromFilter(const QString &filter);

@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace {
 
 // The narration is shown on the dark green of the display area, so the sample is too.
@@ -32,6 +34,19 @@ QIcon swatch(const QColor &color, const QSize &size)
     painter.setPen(Qt::black);
     painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
     return QIcon(pixmap);
+}
+
+// The size a typed text names, decimal point or comma, kept within range;
+// nothing when the text names no size.
+std::optional<float> parseSize(const QString &text)
+{
+    QString normal = text.trimmed();
+    normal.replace(u',', u'.');
+    bool ok = false;
+    const double value = normal.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return float(qBound(double(FontDialog::MinimumSize), value, double(FontDialog::MaximumSize)));
 }
 
 } // namespace
@@ -174,17 +189,6 @@ QString FontDialog::sizeText(float size)
     if (text.endsWith(u'.'))
         text.chop(1);
     return text;
-}
-
-std::optional<float> FontDialog::parseSize(const QString &text)
-{
-    QString normal = text.trimmed();
-    normal.replace(u',', u'.');
-    bool ok = false;
-    const double value = normal.toDouble(&ok);
-    if (!ok)
-        return std::nullopt;
-    return float(qBound(double(MinimumSize), value, double(MaximumSize)));
 }
 
 void FontDialog::setChoice(const NarrationFont &choice)

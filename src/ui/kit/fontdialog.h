@@ -5,8 +5,6 @@
 #include <QDialog>
 #include <QString>
 
-#include <optional>
-
 class QCheckBox;
 class QComboBox;
 class QFontComboBox;
@@ -31,9 +29,6 @@ public:
 
     // A size as the size box shows it: "12", "20.25".
     static QString sizeText(float size);
-    // The size a typed text names, decimal point or comma, kept within range;
-    // nothing when the text names no size.
-    static std::optional<float> parseSize(const QString &text);
 
 private slots:
     void chooseColor();
