@@ -10,15 +10,8 @@ Q_DECLARE_METATYPE(NarrationFont)
 
 namespace {
 
+// The default narration font at the size of the window's start-up look.
 const NarrationFont LucidaConsole{.size = 20.25f};
-
-NarrationFont with(float size, const QString &name = LucidaConsole.name)
-{
-    NarrationFont choice = LucidaConsole;
-    choice.size = size;
-    choice.name = name;
-    return choice;
-}
 
 } // namespace
 
@@ -37,24 +30,23 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<NarrationFont>("chosen");
 
-        NarrationFont odd = with(9.123f);
-        odd.color = qint32(0x80000008u);
+        const NarrationFont odd{.size = 9.123f, .color = qint32(0x80000008u)};
         const NarrationFont blank{.name = " "};
         const QByteArray size("fontSize");
         const QByteArray name("fontName");
         QTest::newRow("untouched: a name this system lacks") << LucidaConsole << QByteArray() << "" << LucidaConsole;
         QTest::newRow("untouched: more decimals than shown, system colour") << odd << QByteArray() << "" << odd;
         QTest::newRow("untouched: single blank name") << blank << QByteArray() << "" << blank;
-        QTest::newRow("decimal comma") << LucidaConsole << size << "9,75" << with(9.75f);
-        QTest::newRow("third decimal refused") << LucidaConsole << size << "8.257" << with(8.25f);
+        QTest::newRow("decimal comma") << LucidaConsole << size << "9,75" << NarrationFont{.size = 9.75f};
+        QTest::newRow("third decimal refused") << LucidaConsole << size << "8.257" << NarrationFont{.size = 8.25f};
         QTest::newRow("letters refused keep the held size") << LucidaConsole << size << "grande" << LucidaConsole;
-        QTest::newRow("zero raised to the smallest size") << LucidaConsole << size << "0" << with(FontDialog::MinimumSize);
+        QTest::newRow("zero raised to the smallest size") << LucidaConsole << size << "0" << NarrationFont{.size = FontDialog::MinimumSize};
         QTest::newRow("too large lowered to the largest size") << LucidaConsole << size << "999"
-                                                               << with(FontDialog::MaximumSize);
+                                                               << NarrationFont{.size = FontDialog::MaximumSize};
         QTest::newRow("installed family in other letter case") << LucidaConsole << name << "dejavu serif"
-                                                               << with(20.25f, "DejaVu Serif");
+                                                               << NarrationFont{.name = "DejaVu Serif", .size = 20.25f};
         QTest::newRow("family this system lacks") << LucidaConsole << name << "Fuente Imaginaria"
-                                                  << with(20.25f, "Fuente Imaginaria");
+                                                  << NarrationFont{.name = "Fuente Imaginaria", .size = 20.25f};
         QTest::newRow("emptied box keeps the held name") << LucidaConsole << name << "" << LucidaConsole;
     }
 
