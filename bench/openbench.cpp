@@ -60,7 +60,7 @@ double openCommandMs(Form1 &window, const QString &path)
 {
     qint64 dialogGone = 0;
     qint64 workStart = 0;
-    FormDriver::answerNextOpen(window, path, [&] { dialogGone = Timing::nowNs(); });
+    answerNextOpen(FormDriver::archivo(window), path, [&] { dialogGone = Timing::nowNs(); });
     const auto connection = QObject::connect(FormDriver::button(window, 2), &QAction::enabledChanged, [&](bool enabled) {
         if (dialogGone && !workStart && !enabled)
             workStart = Timing::nowNs();
@@ -206,7 +206,7 @@ void runOpenBench(Results &results)
     QList<double> cancelled;
     for (int run = 0; run < 21; ++run) {
         qint64 dialogGone = 0;
-        FormDriver::answerNextOpen(window, QString(), [&] { dialogGone = Timing::nowNs(); });
+        answerNextOpen(FormDriver::archivo(window), QString(), [&] { dialogGone = Timing::nowNs(); });
         window.Abrir_Encuentro_Click();
         cancelled << double(Timing::nowNs() - dialogGone) / 1e6;
         QApplication::processEvents();

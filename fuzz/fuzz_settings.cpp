@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     const SettingsValues values = applied(read);
-    if (!storable(values.fontName) || !storable(values.picturePath))
+    if (!storable(values.font.name) || !storable(values.picturePath))
         return 0;
     for (QChar separator : {QChar(u'.'), QChar(u',')}) {
         const QByteArray written = writeSettings(values, separator);

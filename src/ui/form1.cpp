@@ -25,12 +25,17 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <optional>
+
 using ClassicLook::color;
 
 namespace {
 
 constexpr qint32 DefaultGrey = 0x007E7E7E;
-constexpr qint32 White = 0x00FFFFFF;
+
+// The narration line at start-up, before any settings are read: larger than
+// the default narration font that Archivo holds.
+const NarrationFont StartUpNarration{.size = 20.25f};
 
 // Buttons 2 to 4 are addressed by position, as the playback states name them.
 constexpr int StartButton = 2;
@@ -40,17 +45,6 @@ constexpr int StatisticsButton = 4;
 // As much as a label keeps, far more than a list row shows: a player's name
 // is the first word of his line-up row, which a hostile report makes long.
 constexpr qsizetype MaxListEntryLength = FitLabel::MaxKeptLength;
-
-// The same font under another family name, with the look-alike fallback of
-// classic names.
-QFont withFamily(const QFont &font, const QString &family)
-{
-    QFont result = ClassicLook::font(family, font.pointSizeF(), font.bold());
-    result.setItalic(font.italic());
-    result.setStrikeOut(font.strikeOut());
-    result.setUnderline(font.underline());
-    return result;
-}
 
 // What the user is told of a chosen report that cannot be played, or that
 // plays but does not look like a match report.
@@ -279,11 +273,11 @@ void Form1::setNarrationSize(NarrationSize size)
         points = 12;
         break;
     case NarrationSize::Chosen:
-        points = Archivo->FontSize;
+        points = Archivo->Font.size;
         break;
     case NarrationSize::Enlarged:
         // The score line stands out, 4 points larger than the chosen size.
-        points = Archivo->FontSize + 4;
+        points = Archivo->Font.size + 4;
         break;
     }
     QFont narration = Texto_Narracion->font();
@@ -300,14 +294,10 @@ void Form1::setBackgroundColour(qint32 colour)
     Frame2->setBackColor(c);
 }
 
-void Form1::applyNarrationFont()
+void Form1::applyNarrationFont(const NarrationFont &font)
 {
-    QFont narration = ClassicLook::font(Archivo->FontName, Archivo->FontSize, Archivo->FontBold);
-    narration.setItalic(Archivo->FontItalic);
-    narration.setStrikeOut(Archivo->FontStrikethru);
-    narration.setUnderline(Archivo->FontUnderline);
-    Texto_Narracion->setFont(narration);
-    setColours(Texto_Narracion, QColor(), color(quint32(Archivo->Color)));
+    Texto_Narracion->setFont(ClassicLook::font(font));
+    setColours(Texto_Narracion, QColor(), color(quint32(font.color)));
 }
 
 void Form1::Predeterminado_Click()
@@ -326,45 +316,32 @@ void Form1::Escoger_Click()
 
 void Form1::Predeterminado2_Click()
 {
-    Archivo->FontBold = true;
-    Archivo->FontItalic = false;
-    Archivo->FontStrikethru = false;
-    Archivo->FontUnderline = false;
-    Archivo->FontName = QStringLiteral("Lucida Console");
-    Archivo->FontSize = 12.0f;
-    Archivo->Color = White;
-    applyNarrationFont();
+    Archivo->Font = NarrationFont();
+    applyNarrationFont(Archivo->Font);
     GUARDAR_OPCIONES();
 }
 
 void Form1::Escoger2_Click()
 {
     Archivo->ShowFont();
-    if (Archivo->FontName == u" ")
+    if (Archivo->Font.name == u" ")
         return;
-    applyNarrationFont();
+    applyNarrationFont(Archivo->Font);
     GUARDAR_OPCIONES();
 }
 
 void Form1::Fondo_Aplicacion_Click()
 {
     const QString previous = Archivo2->FileName;
-    Archivo2->FileName.clear();
-    Archivo2->DialogTitle = QStringLiteral("Buscar Imagen");
-    Archivo2->Filter = QStringLiteral("Documentos de texto (*.gif)|*.gif|Todos los archivos (*.*)|*.*");
-    Archivo2->FilterIndex = 1;
-    Archivo2->ShowOpen();
-    if (Archivo2->FileName.isEmpty()) {
-        // Keep the picture on show and the one the settings file names.
-        Archivo2->FileName = previous;
+    // A cancelled choice keeps the picture on show and the one the settings file names.
+    const std::optional<QString> chosen = Archivo2->askOpenFile(
+        QStringLiteral("Buscar Imagen"), QStringLiteral("Documentos de texto (*.gif)|*.gif|Todos los archivos (*.*)|*.*"));
+    if (!chosen)
         return;
-    }
-    const QPixmap picture = loadPicture(Archivo2->FileName);
+    const QPixmap picture = loadPicture(*chosen);
     if (picture.isNull()) {
-        const QString rejected = Archivo2->FileName;
         Archivo2->FileName = previous;
-        avisar(QStringLiteral("Imagen de Fondo"),
-               QStringLiteral("No se puede mostrar «%1» como imagen de fondo.").arg(rejected),
+        avisar(QStringLiteral("Imagen de Fondo"), QStringLiteral("No se puede mostrar «%1» como imagen de fondo.").arg(*chosen),
                QStringLiteral("Fondo_Error"));
         return;
     }
@@ -391,85 +368,66 @@ void Form1::Acerca_Click()
 
 // Settings
 
+SettingsValues Form1::heldSettings() const
+{
+    SettingsValues values;
+    values.colorFondo = Archivo2->Color;
+    values.font = Archivo->Font;
+    values.picturePath = IMAGEN_NUM == 1 ? Archivo2->FileName : NOMBRE_IMA;
+    values.pictureFlag = IMAGEN_NUM;
+    return values;
+}
+
 void Form1::LEER_OPCIONES()
 {
     TextFileReader file;
     if (!file.open(settingsReadPath(m_programDir)))
         return;
     const SettingsReadResult read = readSettings(file);
+    SettingsValues values = heldSettings();
+    // Archivo holds the default narration font, the narration line shows its
+    // larger start-up look: the file changes in each only what it names.
+    SettingsValues shown = values;
+    shown.font = StartUpNarration;
+    bool pictureRead = false;
+    std::optional<QPixmap> picture;
     for (const SettingsChange &change : read.changes) {
-        QFont narration = Texto_Narracion->font();
-        switch (change.key) {
-        case SettingsChange::Key::ColorFondo:
-            Archivo2->Color = change.color;
-            setBackgroundColour(change.color);
-            break;
-        case SettingsChange::Key::LetraBold:
-            Archivo->FontBold = change.flag;
-            narration.setBold(change.flag);
-            break;
-        case SettingsChange::Key::LetraItalic:
-            Archivo->FontItalic = change.flag;
-            narration.setItalic(change.flag);
-            break;
-        case SettingsChange::Key::LetraStrikethru:
-            Archivo->FontStrikethru = change.flag;
-            narration.setStrikeOut(change.flag);
-            break;
-        case SettingsChange::Key::LetraUnderline:
-            Archivo->FontUnderline = change.flag;
-            narration.setUnderline(change.flag);
-            break;
-        case SettingsChange::Key::LetraName:
-            Archivo->FontName = change.text;
-            narration = withFamily(narration, change.text);
-            break;
-        case SettingsChange::Key::LetraSize:
-            Archivo->FontSize = change.size;
-            narration.setPointSizeF(change.size);
-            break;
-        case SettingsChange::Key::LetraColor:
-            Archivo->Color = change.color;
-            setColours(Texto_Narracion, QColor(), color(quint32(change.color)));
-            break;
-        case SettingsChange::Key::ImagenFondo: {
-            if (change.relative)
-                NOMBRE_IMA = change.text;
-            else
-                NOMBRE_IMA.clear();
-            Archivo2->FileName = resolvePicturePath(m_programDir, change.text, change.relative);
-            // Set before the picture loads: one on a drive not mounted yet is
-            // still the user's choice, written back by the next save.
-            IMAGEN_NUM = change.relative ? 0 : 1;
-            if (!change.relative && change.text.isEmpty()) {
-                Cuadro_Principal->setPicture(QPixmap());
-            } else {
-                const QPixmap picture = loadPicture(Archivo2->FileName);
-                // A picture that does not load ends the reading here.
-                if (picture.isNull())
-                    return;
-                Cuadro_Principal->setPicture(picture);
-            }
-            break;
+        applySettingsChange(values, change);
+        applySettingsChange(shown, change);
+        if (change.key != SettingsChange::Key::ImagenFondo)
+            continue;
+        // The pair is held as read even when its picture does not load: one
+        // on a drive not mounted yet is still the user's choice, written back
+        // by the next save.
+        pictureRead = true;
+        if (!change.relative && change.text.isEmpty()) {
+            picture = QPixmap();
+            continue;
         }
-        }
-        Texto_Narracion->setFont(narration);
+        const QPixmap loaded = loadPicture(resolvePicturePath(m_programDir, change.text, change.relative));
+        // A picture that does not load ends the reading here.
+        if (loaded.isNull())
+            break;
+        picture = loaded;
     }
+
+    Archivo2->Color = values.colorFondo;
+    Archivo->Font = values.font;
+    if (pictureRead) {
+        const bool relative = values.pictureFlag == 0;
+        NOMBRE_IMA = relative ? values.picturePath : QString();
+        Archivo2->FileName = resolvePicturePath(m_programDir, values.picturePath, relative);
+        IMAGEN_NUM = values.pictureFlag;
+    }
+    setBackgroundColour(values.colorFondo);
+    applyNarrationFont(shown.font);
+    if (picture)
+        Cuadro_Principal->setPicture(*picture);
 }
 
 void Form1::GUARDAR_OPCIONES()
 {
-    SettingsValues values;
-    values.colorFondo = Archivo2->Color;
-    values.bold = Archivo->FontBold;
-    values.italic = Archivo->FontItalic;
-    values.strikethru = Archivo->FontStrikethru;
-    values.underline = Archivo->FontUnderline;
-    values.fontName = Archivo->FontName;
-    values.fontSize = Archivo->FontSize;
-    values.fontColor = Archivo->Color;
-    values.picturePath = IMAGEN_NUM == 1 ? Archivo2->FileName : NOMBRE_IMA;
-    values.pictureFlag = IMAGEN_NUM;
+    const SettingsValues values = heldSettings();
     const QString separator = QLocale().decimalPoint();
     const QByteArray bytes = writeSettings(values, separator.isEmpty() ? QChar(u'.') : separator.at(0));
     const QString path = settingsFilePath(m_programDir);

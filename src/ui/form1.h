@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+struct NarrationFont;
+struct SettingsValues;
 class QAction;
 class QMessageBox;
 
@@ -71,7 +73,9 @@ private:
     void setNarrationSize(NarrationSize size);
     void pickSpeed(qint16 option);
     void setBackgroundColour(qint32 colour);
-    void applyNarrationFont();
+    void applyNarrationFont(const NarrationFont &font);
+    // The settings as the dialog components and the picture pair hold them.
+    SettingsValues heldSettings() const;
 
     QString m_programDir;
     PlaybackController m_match;

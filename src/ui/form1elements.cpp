@@ -293,11 +293,6 @@ void Form1Elements::finish()
 {
     Option1->setChecked(true);
     Label8->setWordWrap(false);
-    // The narration font until the user picks one: the default narration look.
-    Archivo->FontName = QStringLiteral("Lucida Console");
-    Archivo->FontSize = 12.0f;
-    Archivo->FontBold = true;
-    Archivo->Color = qint32(White);
     // The speed selector lies in front of the toolbar's right part.
     Frame2->raise();
     for (const char *image : Images)

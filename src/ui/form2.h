@@ -19,9 +19,6 @@ public:
     // backColor is 0x00BBGGRR, the main window's background colour.
     Form2(const QString &reportPath, quint32 backColor, QWidget *parent = nullptr);
 
-    // The page on show, 1 to 4.
-    int shownPage() const { return N; }
-
 public slots:
     void Command1_Click();
     void Command2_Click();

@@ -1,41 +1,13 @@
 #pragma once
 
-#include "kit/commondialog.h"
 #include "form1.h"
 #include "kit/toolbar.h"
+#include "scripteddialogs.h"
 
-#include <QDialog>
 #include <QFile>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-
-#include <functional>
-
-// Fills in a dialog as a person would; true accepts it, false cancels it.
-using Answer = std::function<bool(QDialog *)>;
-
-// Scripts the next dialog of a dialog component; an empty answer cancels it
-// untouched. The connection lasts for one dialog.
-inline void answerNext(CommonDialog *component, Answer answer)
-{
-    auto *connection = new QMetaObject::Connection;
-    *connection = QObject::connect(component, &CommonDialog::aboutToShow, component, [=](QDialog *dialog) {
-        QObject::disconnect(*connection);
-        delete connection;
-        QTimer::singleShot(0, dialog, [=] { answer && answer(dialog) ? dialog->accept() : dialog->reject(); });
-    });
-}
-
-// Chooses path in the next file dialog, or cancels it when path is empty.
-inline void answerNextOpen(CommonDialog *component, const QString &path)
-{
-    answerNext(component, [=](QDialog *d) {
-        static_cast<QFileDialog *>(d)->selectFile(path);
-        return !path.isEmpty();
-    });
-}
 
 inline void writeFile(const QString &path, const QByteArray &bytes)
 {

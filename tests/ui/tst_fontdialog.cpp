@@ -6,19 +6,12 @@
 #include <QTest>
 #include <QToolButton>
 
-Q_DECLARE_METATYPE(FontChoice)
+Q_DECLARE_METATYPE(NarrationFont)
 
 namespace {
 
-const FontChoice LucidaConsole{"Lucida Console", 20.25f, true, false, false, false, 0x00FFFFFF};
-
-FontChoice with(float size, const QString &name = LucidaConsole.name)
-{
-    FontChoice choice = LucidaConsole;
-    choice.size = size;
-    choice.name = name;
-    return choice;
-}
+// The default narration font at the size of the window's start-up look.
+const NarrationFont LucidaConsole{.size = 20.25f};
 
 } // namespace
 
@@ -32,38 +25,37 @@ private slots:
     // Whatever the user leaves untouched comes back exactly as it was set.
     void choice_data()
     {
-        QTest::addColumn<FontChoice>("held");
+        QTest::addColumn<NarrationFont>("held");
         QTest::addColumn<QByteArray>("box"); // empty: nothing typed
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<FontChoice>("chosen");
+        QTest::addColumn<NarrationFont>("chosen");
 
-        FontChoice odd = with(9.123f);
-        odd.color = qint32(0x80000008u);
-        const FontChoice blank{" "};
+        const NarrationFont odd{.size = 9.123f, .color = qint32(0x80000008u)};
+        const NarrationFont blank{.name = " "};
         const QByteArray size("fontSize");
         const QByteArray name("fontName");
         QTest::newRow("untouched: a name this system lacks") << LucidaConsole << QByteArray() << "" << LucidaConsole;
         QTest::newRow("untouched: more decimals than shown, system colour") << odd << QByteArray() << "" << odd;
         QTest::newRow("untouched: single blank name") << blank << QByteArray() << "" << blank;
-        QTest::newRow("decimal comma") << LucidaConsole << size << "9,75" << with(9.75f);
-        QTest::newRow("third decimal refused") << LucidaConsole << size << "8.257" << with(8.25f);
+        QTest::newRow("decimal comma") << LucidaConsole << size << "9,75" << NarrationFont{.size = 9.75f};
+        QTest::newRow("third decimal refused") << LucidaConsole << size << "8.257" << NarrationFont{.size = 8.25f};
         QTest::newRow("letters refused keep the held size") << LucidaConsole << size << "grande" << LucidaConsole;
-        QTest::newRow("zero raised to the smallest size") << LucidaConsole << size << "0" << with(FontDialog::MinimumSize);
+        QTest::newRow("zero raised to the smallest size") << LucidaConsole << size << "0" << NarrationFont{.size = FontDialog::MinimumSize};
         QTest::newRow("too large lowered to the largest size") << LucidaConsole << size << "999"
-                                                               << with(FontDialog::MaximumSize);
+                                                               << NarrationFont{.size = FontDialog::MaximumSize};
         QTest::newRow("installed family in other letter case") << LucidaConsole << name << "dejavu serif"
-                                                               << with(20.25f, "DejaVu Serif");
+                                                               << NarrationFont{.name = "DejaVu Serif", .size = 20.25f};
         QTest::newRow("family this system lacks") << LucidaConsole << name << "Fuente Imaginaria"
-                                                  << with(20.25f, "Fuente Imaginaria");
+                                                  << NarrationFont{.name = "Fuente Imaginaria", .size = 20.25f};
         QTest::newRow("emptied box keeps the held name") << LucidaConsole << name << "" << LucidaConsole;
     }
 
     void choice()
     {
-        QFETCH(FontChoice, held);
+        QFETCH(NarrationFont, held);
         QFETCH(QByteArray, box);
         QFETCH(QString, typed);
-        QFETCH(FontChoice, chosen);
+        QFETCH(NarrationFont, chosen);
 
         FontDialog dialog;
         dialog.setChoice(held);
@@ -84,7 +76,9 @@ private slots:
         for (const char *box : {"fontBold", "fontItalic", "fontStrikethru", "fontUnderline"})
             dialog.findChild<QCheckBox *>(box)->click();
         dialog.findChild<QToolButton *>("colorRojo")->click();
-        QCOMPARE(dialog.choice(), (FontChoice{"Lucida Console", 20.25f, false, true, true, true, 0x000000FF}));
+        QCOMPARE(dialog.choice(),
+                 (NarrationFont{.size = 20.25f, .bold = false, .italic = true, .strikethru = true, .underline = true,
+                                .color = 0x000000FF}));
     }
 };
 

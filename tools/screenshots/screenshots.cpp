@@ -4,14 +4,14 @@
 //   xvfb-run -a build/tools/screenshots/tezmaro-screenshots <program-folder> <out-folder>
 #include "form3.h"
 #include "kit/commondialog.h"
+#include "kit/fontdialog.h"
 #include "form1.h"
 #include "kit/toolbar.h"
 #include "form2.h"
+#include "scripteddialogs.h"
 
 #include <QApplication>
-#include <QColorDialog>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPushButton>
@@ -25,19 +25,6 @@ void save(QWidget *widget, const QString &path)
 {
     QApplication::processEvents();
     widget->window()->grab().save(path);
-}
-
-void answerOpen(CommonDialog *component, const QString &path)
-{
-    auto *connection = new QMetaObject::Connection;
-    *connection = QObject::connect(component, &CommonDialog::aboutToShow, component, [=](QDialog *dialog) {
-        QObject::disconnect(*connection);
-        delete connection;
-        QTimer::singleShot(0, dialog, [=] {
-            static_cast<QFileDialog *>(dialog)->selectFile(path);
-            static_cast<QDialog *>(dialog)->accept();
-        });
-    });
 }
 
 void playToStop(Form1 &window)
@@ -78,7 +65,7 @@ int main(int argc, char *argv[])
     auto *archivo = window.findChild<CommonDialog *>(QStringLiteral("Archivo"));
     save(&window, out.filePath(QStringLiteral("inicio.png")));
 
-    answerOpen(archivo, sample);
+    answerNextOpen(archivo, sample);
     window.Abrir_Encuentro_Click();
     save(&window, out.filePath(QStringLiteral("abierto.png")));
 
@@ -108,16 +95,15 @@ int main(int argc, char *argv[])
     // Another look: grey background, a narration font of its own, the pitch picture.
     auto *archivo2 = window.findChild<CommonDialog *>(QStringLiteral("Archivo2"));
     window.Predeterminado_Click();
-    archivo->FontName = QStringLiteral("DejaVu Serif");
-    archivo->FontSize = 13;
-    archivo->FontItalic = true;
-    archivo->Color = 0x0080FFFF;
-    QObject::connect(archivo, &CommonDialog::aboutToShow, archivo,
-                     [](QDialog *dialog) { QTimer::singleShot(0, dialog, [dialog] { dialog->accept(); }); });
+    answerNext(archivo, [](QDialog *dialog) {
+        static_cast<FontDialog *>(dialog)->setChoice(
+            {.name = QStringLiteral("DejaVu Serif"), .size = 13, .italic = true, .color = 0x0080FFFF});
+        return true;
+    });
     window.Escoger2_Click();
-    answerOpen(archivo2, programDir + QStringLiteral("/fondos/campo.gif"));
+    answerNextOpen(archivo2, programDir + QStringLiteral("/fondos/campo.gif"));
     window.Fondo_Aplicacion_Click();
-    answerOpen(archivo, sample);
+    answerNextOpen(archivo, sample);
     window.Abrir_Encuentro_Click();
     toolbar->button(2)->trigger();
     auto *narration = window.findChild<QLabel *>(QStringLiteral("Texto_Narracion"));

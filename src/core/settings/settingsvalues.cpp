@@ -49,25 +49,25 @@ void applySettingsChange(SettingsValues &values, const SettingsChange &change)
         values.colorFondo = change.color;
         break;
     case Key::LetraBold:
-        values.bold = change.flag;
+        values.font.bold = change.flag;
         break;
     case Key::LetraItalic:
-        values.italic = change.flag;
+        values.font.italic = change.flag;
         break;
     case Key::LetraStrikethru:
-        values.strikethru = change.flag;
+        values.font.strikethru = change.flag;
         break;
     case Key::LetraUnderline:
-        values.underline = change.flag;
+        values.font.underline = change.flag;
         break;
     case Key::LetraName:
-        values.fontName = change.text;
+        values.font.name = change.text;
         break;
     case Key::LetraSize:
-        values.fontSize = change.size;
+        values.font.size = change.size;
         break;
     case Key::LetraColor:
-        values.fontColor = change.color;
+        values.font.color = change.color;
         break;
     case Key::ImagenFondo:
         // A relative path is kept as read (NOMBRE_IMA) and written back with

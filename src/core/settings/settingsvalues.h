@@ -1,20 +1,16 @@
 #pragma once
 
+#include "settings/narrationfont.h"
+
 #include <QString>
 
 // The eleven values the settings file stores, as the main window's two dialog
-// components hold them. The defaults are the window's look at start-up
-// without a settings file, so a file written before any choice keeps it.
+// components hold them; the defaults are what they hold before any settings
+// are read or chosen.
 struct SettingsValues
 {
-    qint32 colorFondo = 0x004000;   // background colour, 0x00BBGGRR
-    bool bold = true;
-    bool italic = false;
-    bool strikethru = false;
-    bool underline = false;
-    QString fontName = QStringLiteral("Lucida Console");
-    float fontSize = 20.25f;        // points
-    qint32 fontColor = 0xFFFFFF;    // narration text colour, 0x00BBGGRR
+    qint32 colorFondo = 0x004000;   // background colour, 0x00BBGGRR: dark green
+    NarrationFont font;
     // The "[IMAGENFONDO]" value: relative to the program folder when
     // pictureFlag is 0 (IMAGEN_NUM), complete when it is 1.
     QString picturePath;

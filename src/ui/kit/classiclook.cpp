@@ -27,6 +27,8 @@ quint32 colorValue(const QColor &c)
     return quint32(rgb.red()) | (quint32(rgb.green()) << 8) | (quint32(rgb.blue()) << 16);
 }
 
+namespace {
+
 void installFontFallbacks()
 {
     static bool done = false;
@@ -47,6 +49,8 @@ void installFontFallbacks()
     }
 }
 
+} // namespace
+
 QFont font(const QString &family, qreal pointSize, bool bold)
 {
     installFontFallbacks();
@@ -58,6 +62,15 @@ QFont font(const QString &family, qreal pointSize, bool bold)
         f.setStyleHint(QFont::TypeWriter);
     else
         f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
+QFont font(const NarrationFont &narration)
+{
+    QFont f = font(narration.name, narration.size, narration.bold);
+    f.setItalic(narration.italic);
+    f.setStrikeOut(narration.strikethru);
+    f.setUnderline(narration.underline);
     return f;
 }
 

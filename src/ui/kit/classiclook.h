@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/narrationfont.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -33,6 +35,8 @@ quint32 colorValue(const QColor &color);
 // font, Tahoma and System to the desktop's sans font) while family() keeps the
 // requested name.
 QFont font(const QString &family, qreal pointSize, bool bold = false);
-void installFontFallbacks();
+// The narration font with its styles, with the same fallback; its colour is
+// not part of a QFont.
+QFont font(const NarrationFont &narration);
 
 } // namespace ClassicLook

@@ -9,6 +9,11 @@
 #include <QFileInfo>
 #include <QWidget>
 
+namespace {
+
+// "Documentos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*" as Qt name
+// filters. "*.*" matches every file, also those without a dot, and patterns
+// match in either letter case.
 QStringList nameFiltersFromFilter(const QString &filter)
 {
     const QStringList parts = filter.split(u'|');
@@ -32,6 +37,8 @@ QStringList nameFiltersFromFilter(const QString &filter)
     }
     return result;
 }
+
+} // namespace
 
 CommonDialog::CommonDialog(QObject *parent)
     : QObject(parent)
@@ -79,8 +86,8 @@ void CommonDialog::ShowOpen()
 
 std::optional<QString> CommonDialog::askOpenFile(const QString &title, const QString &filter)
 {
-    // An empty name after the dialog means that nothing was chosen.
     const QString previous = FileName;
+    // Opened empty, so that a name afterwards is a choice.
     FileName.clear();
     DialogTitle = title;
     Filter = filter;
@@ -109,25 +116,10 @@ void CommonDialog::ShowFont()
 {
     FontDialog dialog(window());
     dialog.setObjectName(objectName() + QStringLiteral("_Font"));
-    FontChoice current;
-    current.name = FontName;
-    current.size = FontSize;
-    current.bold = FontBold;
-    current.italic = FontItalic;
-    current.strikethru = FontStrikethru;
-    current.underline = FontUnderline;
-    current.color = Color;
-    dialog.setChoice(current);
+    dialog.setChoice(Font);
     dialog.setWindowModality(Qt::ApplicationModal);
     emit aboutToShow(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const FontChoice chosen = dialog.choice();
-    FontName = chosen.name;
-    FontSize = chosen.size;
-    FontBold = chosen.bold;
-    FontItalic = chosen.italic;
-    FontStrikethru = chosen.strikethru;
-    FontUnderline = chosen.underline;
-    Color = chosen.color;
+    Font = dialog.choice();
 }

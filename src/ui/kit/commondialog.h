@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/narrationfont.h"
+
 #include <QObject>
 #include <QString>
 
@@ -23,25 +25,19 @@ public:
     // "label|pattern|label|pattern..."
     QString Filter;
     int FilterIndex = 1;
-    qint32 Color = 0;  // 0x00BBGGRR
-    QString FontName;
-    float FontSize = 8.25f;
-    bool FontBold = false;
-    bool FontItalic = false;
-    bool FontStrikethru = false;
-    bool FontUnderline = false;
-    int Flags = 0;
+    qint32 Color = 0;  // 0x00BBGGRR, of the colour dialog
+    // Of the font dialog, its colour included.
+    NarrationFont Font;
 
     void ShowOpen();
-    // Asks for a file with this title and filter, the first filter picked.
-    // The chosen path, which FileName then holds; nothing when the dialog was
-    // cancelled, which leaves FileName as it was.
-    std::optional<QString> askOpenFile(const QString &title, const QString &filter);
     void ShowColor();
     void ShowFont();
 
-    // The folder the next file-open dialog starts in: where the last file was chosen.
-    QString lastFolder() const { return m_lastFolder; }
+    // Asks for a file in a file-open dialog with this title, offering filter
+    // with its first entry selected, and opened without a file name. Answers
+    // the chosen path, which FileName then holds; nothing when the dialog was
+    // closed without a choice, FileName then being what it was before.
+    std::optional<QString> askOpenFile(const QString &title, const QString &filter);
 
 signals:
     // Emitted with each dialog just before it runs, so it can be scripted.
@@ -50,10 +46,6 @@ signals:
 private:
     QWidget *window() const;
 
+    // The folder the next file-open dialog starts in: where the last file was chosen.
     QString m_lastFolder;
 };
-
-// "Documentos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*" as Qt name
-// filters. "*.*" matches every file, also those without a dot, and patterns
-// match in either letter case.
-QStringList nameFiltersFromFilter(const QString &filter);

@@ -73,11 +73,6 @@ QString FitLabel::shownText() const
     return m_fit.shownText;
 }
 
-bool FitLabel::isCut() const
-{
-    return m_fit.cut;
-}
-
 QRect FitLabel::textBox() const
 {
     const int m = margin();

@@ -36,7 +36,6 @@ public:
     // text, cut with "…" when even MinPointSize does not hold it.
     QFont shownFont() const;
     QString shownText() const;
-    bool isCut() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace {
 
 // The narration is shown on the dark green of the display area, so the sample is too.
@@ -32,6 +34,19 @@ QIcon swatch(const QColor &color, const QSize &size)
     painter.setPen(Qt::black);
     painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
     return QIcon(pixmap);
+}
+
+// The size a typed text names, decimal point or comma, kept within range;
+// nothing when the text names no size.
+std::optional<float> parseSize(const QString &text)
+{
+    QString normal = text.trimmed();
+    normal.replace(u',', u'.');
+    bool ok = false;
+    const double value = normal.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return float(qBound(double(FontDialog::MinimumSize), value, double(FontDialog::MaximumSize)));
 }
 
 } // namespace
@@ -176,18 +191,7 @@ QString FontDialog::sizeText(float size)
     return text;
 }
 
-std::optional<float> FontDialog::parseSize(const QString &text)
-{
-    QString normal = text.trimmed();
-    normal.replace(u',', u'.');
-    bool ok = false;
-    const double value = normal.toDouble(&ok);
-    if (!ok)
-        return std::nullopt;
-    return float(qBound(double(MinimumSize), value, double(MaximumSize)));
-}
-
-void FontDialog::setChoice(const FontChoice &choice)
+void FontDialog::setChoice(const NarrationFont &choice)
 {
     m_choice = choice;
     const QSignalBlocker blockName(m_name);
@@ -228,9 +232,9 @@ float FontDialog::chosenSize() const
     return parseSize(text).value_or(m_choice.size);
 }
 
-FontChoice FontDialog::choice() const
+NarrationFont FontDialog::choice() const
 {
-    FontChoice result;
+    NarrationFont result;
     result.name = chosenName();
     result.size = chosenSize();
     result.bold = m_bold->isChecked();
@@ -260,15 +264,12 @@ void FontDialog::chooseColor()
 
 void FontDialog::updatePreview()
 {
+    NarrationFont shown = choice();
     // A size held from elsewhere may lie outside what the dialog offers.
-    const float size = qBound(MinimumSize, chosenSize(), MaximumSize);
-    QFont font = ClassicLook::font(chosenName(), size, m_bold->isChecked());
-    font.setItalic(m_italic->isChecked());
-    font.setStrikeOut(m_strikethru->isChecked());
-    font.setUnderline(m_underline->isChecked());
-    m_preview->setFont(font);
+    shown.size = qBound(MinimumSize, shown.size, MaximumSize);
+    m_preview->setFont(ClassicLook::font(shown));
     QPalette palette = m_preview->palette();
     palette.setColor(QPalette::Window, ClassicLook::color(PreviewBackground));
-    palette.setColor(QPalette::WindowText, ClassicLook::color(quint32(m_color)));
+    palette.setColor(QPalette::WindowText, ClassicLook::color(quint32(shown.color)));
     m_preview->setPalette(palette);
 }

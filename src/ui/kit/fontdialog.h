@@ -1,29 +1,15 @@
 #pragma once
 
+#include "settings/narrationfont.h"
+
 #include <QDialog>
 #include <QString>
-
-#include <optional>
 
 class QCheckBox;
 class QComboBox;
 class QFontComboBox;
 class QLabel;
 class QPushButton;
-
-// What the narration font dialog chooses.
-struct FontChoice
-{
-    QString name;
-    float size = 12.0f;
-    bool bold = false;
-    bool italic = false;
-    bool strikethru = false;
-    bool underline = false;
-    qint32 color = 0xFFFFFF;  // 0x00BBGGRR
-
-    bool operator==(const FontChoice &) const = default;
-};
 
 // A Spanish font dialog that also chooses the effects and the text colour.
 // Whatever the user leaves untouched comes back exactly as it was set, also a
@@ -35,17 +21,14 @@ class FontDialog : public QDialog
 public:
     explicit FontDialog(QWidget *parent = nullptr);
 
-    void setChoice(const FontChoice &choice);
-    FontChoice choice() const;
+    void setChoice(const NarrationFont &choice);
+    NarrationFont choice() const;
 
     static constexpr float MinimumSize = 1.0f;
     static constexpr float MaximumSize = 200.0f;
 
     // A size as the size box shows it: "12", "20.25".
     static QString sizeText(float size);
-    // The size a typed text names, decimal point or comma, kept within range;
-    // nothing when the text names no size.
-    static std::optional<float> parseSize(const QString &text);
 
 private slots:
     void chooseColor();
@@ -57,7 +40,7 @@ private:
     void setColor(qint32 color);
     void addCommonColor(QWidget *parent, const QString &name, const QString &label, quint32 value);
 
-    FontChoice m_choice;  // as opened
+    NarrationFont m_choice;  // as opened
     qint32 m_color = 0;   // the colour on show
     QFontComboBox *m_name = nullptr;
     QComboBox *m_size = nullptr;

@@ -8,12 +8,10 @@
 class FrameBox : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QString title READ title WRITE setTitle)
 
 public:
     explicit FrameBox(QWidget *parent = nullptr);
 
-    QString title() const { return m_title; }
     void setTitle(const QString &title);
     void setBackColor(const QColor &color);
     QColor backColor() const { return m_backColor; }

@@ -12,16 +12,11 @@
 class PictureBox : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QString text READ text)
-    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor &color);
-    QColor foreColor() const { return m_foreColor; }
     void setForeColor(const QColor &color);
 
     QPixmap picture() const { return m_picture; }

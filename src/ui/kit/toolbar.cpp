@@ -39,15 +39,6 @@ QAction *Toolbar::button(int position) const
     return (position >= 1 && position <= all.size()) ? all.at(position - 1) : nullptr;
 }
 
-QAction *Toolbar::buttonByKey(const QString &key) const
-{
-    for (QAction *action : actions()) {
-        if (Toolbar::key(action) == key)
-            return action;
-    }
-    return nullptr;
-}
-
 QString Toolbar::key(const QAction *button)
 {
     return button ? button->property(KeyProperty).toString() : QString();

@@ -16,7 +16,6 @@ public:
 
     QAction *addButton(const QString &key, const QIcon &image, const QString &toolTip);
     QAction *button(int position) const;
-    QAction *buttonByKey(const QString &key) const;
     static QString key(const QAction *button);
     // The tool tip is also the button's accessible name.
     static void setToolTipText(QAction *button, const QString &text);
@@ -34,7 +33,6 @@ public:
     using QObject::QObject;
     void add(const QIcon &image) { m_images.append(image); }
     QIcon image(int position) const { return m_images.value(position - 1); }
-    int count() const { return int(m_images.size()); }
 
 private:
     QList<QIcon> m_images;

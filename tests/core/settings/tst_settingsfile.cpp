@@ -35,9 +35,11 @@ SettingsReadResult readBytes(const QByteArray &bytes)
     return readSettings(reader);
 }
 
-const SettingsValues Predeterminado{.colorFondo = 0x7E7E7E, .fontSize = 12, .picturePath = {}};
-const SettingsValues Elegido{.colorFondo = INT_MIN, .bold = false, .italic = true, .strikethru = true, .underline = true,
-                             .fontName = "Garamond Cursiva", .fontSize = 20.25f, .fontColor = 0x0000FF,
+// The two default commands: the default background and narration font.
+const SettingsValues Predeterminado{.colorFondo = 0x7E7E7E, .font = NarrationFont(), .picturePath = {}};
+const SettingsValues Elegido{.colorFondo = INT_MIN,
+                             .font = {.name = "Garamond Cursiva", .size = 20.25f, .bold = false, .italic = true,
+                                      .strikethru = true, .underline = true, .color = 0x0000FF},
                              .picturePath = "/home/usuario/Imágenes/campo Ñuñoa.gif", .pictureFlag = 1};
 
 QByteArray contents(const QString &path)
@@ -382,14 +384,14 @@ private slots:
         QTest::addColumn<QString>("size");
 
         QTest::newRow("chosen values") << Elegido << "20,25";
-        QTest::newRow("relative picture") << SettingsValues{.fontSize = 9.75f, .picturePath = "\\fondos\\campo.gif"} << "9,75";
+        QTest::newRow("relative picture") << SettingsValues{.font = {.size = 9.75f}, .picturePath = "\\fondos\\campo.gif"} << "9,75";
         // In Windows-1252 these two letters are the bytes of a UTF-8 "é".
         QTest::newRow("Windows-1252 bytes that would read as UTF-8")
-            << SettingsValues{.fontName = "Fuente Ã©", .fontSize = 8.1f, .picturePath = {}} << "8,1";
+            << SettingsValues{.font = {.name = "Fuente Ã©", .size = 8.1f}, .picturePath = {}} << "8,1";
         QTest::newRow("font name outside Windows-1252 goes out as UTF-8")
-            << SettingsValues{.fontName = "Łódź Sans", .picturePath = "/Imágenes/a.gif"} << "20,25";
+            << SettingsValues{.font = {.name = "Łódź Sans"}, .picturePath = "/Imágenes/a.gif"} << "12";
         QTest::newRow("equals signs in values")
-            << SettingsValues{.colorFondo = -1, .fontName = "Nombre=con=iguales", .fontSize = 1000,
+            << SettingsValues{.colorFondo = -1, .font = {.name = "Nombre=con=iguales", .size = 1000},
                               .picturePath = "/fotos/a=0.gif", .pictureFlag = 1} << "1000";
     }
 
@@ -402,7 +404,7 @@ private slots:
         QVERIFY(bytes.contains("\r\n[LETRASize]=" + size.toLatin1() + "\r\n"));
         const SettingsReadResult read = readBytes(bytes);
         QVERIFY(!read.failed);
-        SettingsValues restored{.fontName = "otra", .picturePath = "otra"};
+        SettingsValues restored{.font = {.name = "otra"}, .picturePath = "otra"};
         for (const SettingsChange &change : read.changes)
             applySettingsChange(restored, change);
         QCOMPARE(restored, values);
