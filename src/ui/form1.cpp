@@ -2,6 +2,7 @@
 
 #include "form2.h"
 #include "form3.h"
+#include "notices.h"
 #include "kit/artwork.h"
 #include "kit/classiclook.h"
 #include "kit/commondialog.h"
@@ -16,8 +17,6 @@
 #include "textfile/textfilereader.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -45,33 +44,6 @@ constexpr int StatisticsButton = 4;
 // As much as a label keeps, far more than a list row shows: a player's name
 // is the first word of his line-up row, which a hostile report makes long.
 constexpr qsizetype MaxListEntryLength = FitLabel::MaxKeptLength;
-
-// What the user is told of a chosen report that cannot be played, or that
-// plays but does not look like a match report.
-QString reportNotice(const QString &path, ReportFault fault)
-{
-    const QString name = QFileInfo(path).fileName();
-    QString reason;
-    switch (fault) {
-    case ReportFault::None:
-        return {};
-    case ReportFault::NoTeamsLine:
-        return QStringLiteral("«%1» no es un informe de partido: falta la línea de los equipos.").arg(name);
-    case ReportFault::Unreadable:
-        reason = QStringLiteral("no se puede leer");
-        break;
-    case ReportFault::NotText:
-        reason = QStringLiteral("no es un archivo de texto");
-        break;
-    case ReportFault::Empty:
-        reason = QStringLiteral("está vacío");
-        break;
-    case ReportFault::TeamsLineUncut:
-        reason = QStringLiteral("la línea de los equipos no se entiende");
-        break;
-    }
-    return QStringLiteral("No se pudo abrir «%1»: %2.").arg(name, reason);
-}
 
 } // namespace
 
@@ -162,7 +134,7 @@ void Form1::ABRIR()
         showCrests();
     showState();
     if (header.fault != ReportFault::None)
-        avisar(QStringLiteral("Abrir Encuentro"), reportNotice(*chosen, header.fault), QStringLiteral("Encuentro_Error"));
+        avisar(QStringLiteral("Abrir Encuentro"), openingNotice(*chosen, header.fault), QStringLiteral("Encuentro_Error"));
 }
 
 void Form1::showCrests()
@@ -341,8 +313,7 @@ void Form1::Fondo_Aplicacion_Click()
     const QPixmap picture = loadPicture(*chosen);
     if (picture.isNull()) {
         Archivo2->FileName = previous;
-        avisar(QStringLiteral("Imagen de Fondo"), QStringLiteral("No se puede mostrar «%1» como imagen de fondo.").arg(*chosen),
-               QStringLiteral("Fondo_Error"));
+        avisar(QStringLiteral("Imagen de Fondo"), pictureNotice(*chosen), QStringLiteral("Fondo_Error"));
         return;
     }
     IMAGEN_NUM = 1;
@@ -440,9 +411,6 @@ void Form1::GUARDAR_OPCIONES()
         m_saveFailureTold = false;
     } else if (!m_saveFailureTold) {
         m_saveFailureTold = true;
-        avisar(QStringLiteral("Guardar Opciones"),
-               QStringLiteral("No se pudieron guardar las opciones en «%1»: %2.")
-                   .arg(QDir::toNativeSeparators(path), saved.reason),
-               QStringLiteral("Opciones_Error"));
+        avisar(QStringLiteral("Guardar Opciones"), savingNotice(path, saved.reason), QStringLiteral("Opciones_Error"));
     }
 }

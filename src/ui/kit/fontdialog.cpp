@@ -58,6 +58,29 @@ FontDialog::FontDialog(QWidget *parent)
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
+    auto *grid = new QGridLayout(this);
+    createNameAndSize(grid);
+    grid->addWidget(createStyle(), 2, 1);
+    grid->addWidget(createEffects(), 2, 0);
+    grid->addWidget(createSample(), 3, 0, 1, 2);
+    grid->addWidget(createButtons(), 4, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(m_name, m_size);
+    setTabOrder(m_size, m_strikethru);
+
+    connect(m_name, &QComboBox::currentTextChanged, this, &FontDialog::updatePreview);
+    connect(m_size, &QComboBox::currentTextChanged, this, &FontDialog::updatePreview);
+    for (QCheckBox *box : {m_bold, m_italic, m_strikethru, m_underline})
+        connect(box, &QCheckBox::toggled, this, &FontDialog::updatePreview);
+    connect(m_colorButton, &QPushButton::clicked, this, &FontDialog::chooseColor);
+
+    setChoice(m_choice);
+}
+
+void FontDialog::createNameAndSize(QGridLayout *grid)
+{
     m_name = new QFontComboBox(this);
     m_name->setObjectName(QStringLiteral("fontName"));
     m_name->setFontFilters(QFontComboBox::AllFonts);
@@ -79,6 +102,14 @@ FontDialog::FontDialog(QWidget *parent)
     auto *sizeLabel = new QLabel(QStringLiteral("&Tamaño:"), this);
     sizeLabel->setBuddy(m_size);
 
+    grid->addWidget(nameLabel, 0, 0);
+    grid->addWidget(sizeLabel, 0, 1);
+    grid->addWidget(m_name, 1, 0);
+    grid->addWidget(m_size, 1, 1);
+}
+
+QGroupBox *FontDialog::createStyle()
+{
     auto *style = new QGroupBox(QStringLiteral("Estilo"), this);
     m_bold = new QCheckBox(QStringLiteral("&Negrita"), style);
     m_bold->setObjectName(QStringLiteral("fontBold"));
@@ -88,7 +119,11 @@ FontDialog::FontDialog(QWidget *parent)
     styleLayout->addWidget(m_bold);
     styleLayout->addWidget(m_italic);
     styleLayout->addStretch();
+    return style;
+}
 
+QGroupBox *FontDialog::createEffects()
+{
     auto *effects = new QGroupBox(QStringLiteral("Efectos"), this);
     m_strikethru = new QCheckBox(QStringLiteral("T&achado"), effects);
     m_strikethru->setObjectName(QStringLiteral("fontStrikethru"));
@@ -122,7 +157,11 @@ FontDialog::FontDialog(QWidget *parent)
     effectsLayout->addWidget(m_strikethru);
     effectsLayout->addWidget(m_underline);
     effectsLayout->addLayout(colorRow);
+    return effects;
+}
 
+QGroupBox *FontDialog::createSample()
+{
     auto *sample = new QGroupBox(QStringLiteral("Muestra"), this);
     m_preview = new QLabel(QStringLiteral("AaBbÑñ 12:34"), sample);
     m_preview->setObjectName(QStringLiteral("preview"));
@@ -133,7 +172,11 @@ FontDialog::FontDialog(QWidget *parent)
     m_preview->setMinimumWidth(360);
     auto *sampleLayout = new QVBoxLayout(sample);
     sampleLayout->addWidget(m_preview);
+    return sample;
+}
 
+QDialogButtonBox *FontDialog::createButtons()
+{
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
     QPushButton *accept = buttons->button(QDialogButtonBox::Ok);
@@ -144,29 +187,7 @@ FontDialog::FontDialog(QWidget *parent)
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(nameLabel, 0, 0);
-    grid->addWidget(sizeLabel, 0, 1);
-    grid->addWidget(m_name, 1, 0);
-    grid->addWidget(m_size, 1, 1);
-    grid->addWidget(style, 2, 1);
-    grid->addWidget(effects, 2, 0);
-    grid->addWidget(sample, 3, 0, 1, 2);
-    grid->addWidget(buttons, 4, 0, 1, 2);
-    grid->setColumnStretch(0, 1);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
-
-    setTabOrder(m_name, m_size);
-    setTabOrder(m_size, m_strikethru);
-
-    connect(m_name, &QComboBox::currentTextChanged, this, &FontDialog::updatePreview);
-    connect(m_size, &QComboBox::currentTextChanged, this, &FontDialog::updatePreview);
-    for (QCheckBox *box : {m_bold, m_italic, m_strikethru, m_underline})
-        connect(box, &QCheckBox::toggled, this, &FontDialog::updatePreview);
-    connect(m_colorButton, &QPushButton::clicked, this, &FontDialog::chooseColor);
-
-    setChoice(m_choice);
+    return buttons;
 }
 
 void FontDialog::addCommonColor(QWidget *parent, const QString &name, const QString &label, quint32 value)

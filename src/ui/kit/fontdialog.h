@@ -6,6 +6,9 @@
 #include <QString>
 
 class QCheckBox;
+class QDialogButtonBox;
+class QGridLayout;
+class QGroupBox;
 class QComboBox;
 class QFontComboBox;
 class QLabel;
@@ -35,6 +38,11 @@ private slots:
     void updatePreview();
 
 private:
+    void createNameAndSize(QGridLayout *grid);
+    QGroupBox *createStyle();
+    QGroupBox *createEffects();
+    QGroupBox *createSample();
+    QDialogButtonBox *createButtons();
     QString chosenName() const;
     float chosenSize() const;
     void setColor(qint32 color);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "report/reportfault.h"
+
+#include <QString>
+
+// The one short Spanish message the user reads when an action of theirs failed.
+
+// A chosen report that cannot be played, or that plays but does not look like
+// a match report; empty for one without fault. Only the file's name is given.
+QString openingNotice(const QString &path, ReportFault fault);
+// A chosen background picture that does not load.
+QString pictureNotice(const QString &path);
+// Settings that could not be saved to path, for the reason given.
+QString savingNotice(const QString &path, const QString &reason);
