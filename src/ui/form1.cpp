@@ -113,8 +113,13 @@ void Form1::ABRIR()
 {
     const std::optional<QString> chosen = Archivo->askOpenFile(
         QStringLiteral("Buscar Encuentro"), QStringLiteral("Documentos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*"));
-    if (!chosen)
-        return;
+    if (chosen)
+        openReport(*chosen);
+}
+
+void Form1::openReport(const QString &path)
+{
+    Archivo->FileName = path;
     Cuadro_Principal->cls();
     for (QWidget *element : matchElements())
         element->hide();
@@ -125,7 +130,7 @@ void Form1::ABRIR()
     for (QLabel *label : {Label1, Label2, Label3})
         label->setText(QStringLiteral("0"));
 
-    const HeaderResult header = m_match.open(*chosen, [this](const QString &line) { Cuadro_Principal->print(line); });
+    const HeaderResult header = m_match.open(path, [this](const QString &line) { Cuadro_Principal->print(line); });
     const TeamsLine &teams = m_match.teams();
     Label4->setText(teams.home);
     Label5->setText(teams.away);
@@ -134,7 +139,7 @@ void Form1::ABRIR()
         showCrests();
     showState();
     if (header.fault != ReportFault::None)
-        avisar(QStringLiteral("Abrir Encuentro"), openingNotice(*chosen, header.fault), QStringLiteral("Encuentro_Error"));
+        avisar(QStringLiteral("Abrir Encuentro"), openingNotice(path, header.fault), QStringLiteral("Encuentro_Error"));
 }
 
 void Form1::showCrests()

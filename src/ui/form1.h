@@ -35,6 +35,9 @@ public:
     quint8 IMAGEN_NUM = 0;
 
     void ABRIR();
+    // Opens a report as a choice in the open dialog would: the dialog
+    // component's file name holds the path, as the statistics window reads it.
+    void openReport(const QString &path);
     void LEER_OPCIONES();
     void GUARDAR_OPCIONES();
 
