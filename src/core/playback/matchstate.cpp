@@ -1,12 +1,13 @@
 #include "matchstate.h"
 
+#include "recentlines.h"
+
 void MatchState::resetForOpening()
 {
     Home = 0;
     Away = 0;
     Minuto = 0;
-    for (QString &line : Ultimas_Lineas)
-        line.clear();
+    LIMPIAR_LINEAS(*this);
     rebuildMarkers();
 }
 
