@@ -161,6 +161,10 @@ private slots:
         QCOMPARE(match.clock(), QStringLiteral("0"));
         QCOMPARE(match.teams().home, QStringLiteral("Atletico Rio"));
         QCOMPARE(match.teams().awayKey, QStringLiteral("CSIE"));
+        // A teams line cut only in part changes only what was cut.
+        write(m_dir.filePath("medio.txt"), "Casa Nueva (CN) vs. Fuera sin clave\r\n");
+        QVERIFY(!match.open(m_dir.filePath("medio.txt")).ok());
+        QCOMPARE(match.teams().home + '|' + match.teams().away, QStringLiteral("Casa Nueva|Club Sierra"));
     }
 };
 
