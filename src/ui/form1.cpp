@@ -142,6 +142,12 @@ void Form1::openReport(const QString &path)
         avisar(QStringLiteral("Abrir Encuentro"), openingNotice(path, header.fault), QStringLiteral("Encuentro_Error"));
 }
 
+void Form1::openReports(const QStringList &paths)
+{
+    if (!paths.isEmpty())
+        openReport(paths.first());
+}
+
 void Form1::showCrests()
 {
     // The stored default crests are drawn when a report first needs them

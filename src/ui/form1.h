@@ -38,6 +38,9 @@ public:
     // Opens a report as a choice in the open dialog would: the dialog
     // component's file name holds the path, as the statistics window reads it.
     void openReport(const QString &path);
+    // Opens reports named together, on the command line or in a drop, each
+    // as openReport() would: for now the first of them.
+    void openReports(const QStringList &paths);
     void LEER_OPCIONES();
     void GUARDAR_OPCIONES();
 
