@@ -9,6 +9,7 @@ struct NarrationFont;
 struct SettingsValues;
 class QAction;
 class QMessageBox;
+class RecentMenu;
 
 // The main window: replays a match report line by line with a running clock,
 // the scoreboard, both crests and the goals, cards and substitutions of each
@@ -73,10 +74,9 @@ public slots:
 
 private:
     void connectElements();
+    void openRecent(const QString &path);
     void showState();
-    void showCrests();
     void apply(const PlaybackChange &change);
-    void setNarrationSize(NarrationSize size);
     void pickSpeed(qint16 option);
     void setBackgroundColour(qint32 colour);
     void applyNarrationFont(const NarrationFont &font);
@@ -85,6 +85,7 @@ private:
 
     QString m_programDir;
     PlaybackController m_match;
+    RecentMenu *m_recent = nullptr;
     // A failed save has been told and no save has succeeded since.
     bool m_saveFailureTold = false;
 };

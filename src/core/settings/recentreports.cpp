@@ -98,6 +98,9 @@ SaveResult RecentReports::add(const QString &path, const QString &match)
     const QList<RecentReport> kept = m_entries;
     if (!load())
         m_entries = kept;
+    // Reopening the report that is first already writes nothing.
+    if (!m_entries.isEmpty() && m_entries.first() == entry)
+        return {true, {}};
     m_entries.removeIf([&](const RecentReport &e) { return e.path == entry.path; });
     m_entries.prepend(entry);
     if (m_entries.size() > MaxEntries)
