@@ -3,11 +3,14 @@
 # configures the build. Usage: scripts/setup.sh [build-dir]
 set -euo pipefail
 
-# The last line: validating the installed launcher, and the end-to-end test,
-# which drives the program in Xvfb through the accessibility bus.
+# The third line: validating the installed launcher, and the end-to-end test,
+# which drives the program in Xvfb through the accessibility bus. The last:
+# building the Debian package (cpack finds its dependencies with
+# dpkg-shlibdeps and file) and checking it with lintian.
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
           libgl-dev fonts-dejavu-core xvfb xauth
-          desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi)
+          desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi
+          dpkg-dev file lintian)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,8 @@
 #include "form2.h"
 #include "form3.h"
 #include "notices.h"
+#include "recentmenu.h"
+#include "reportdrop.h"
 #include "kit/artwork.h"
 #include "kit/classiclook.h"
 #include "kit/commondialog.h"
@@ -17,6 +19,7 @@
 #include "textfile/textfilereader.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -55,6 +58,7 @@ Form1::Form1(const QString &programDir, QWidget *parent)
     setWindowTitle(QStringLiteral("Tezmaro 1.1"));
     setWindowIcon(Artwork::icon(QStringLiteral(":/tezmaro.svg"), {16, 32, 48}));
     build(this);
+    m_recent = new RecentMenu(Recientes, recentReportsPath(), this);
     connectElements();
     Form_Load();
 }
@@ -65,6 +69,8 @@ void Form1::connectElements()
 {
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Toolbar1, &Toolbar::ButtonClick, this, &Form1::Toolbar1_ButtonClick);
+    connect(m_recent, &RecentMenu::chosen, this, &Form1::openRecent);
+    connect(new ReportDrop(this), &ReportDrop::dropped, this, &Form1::openReports);
     void (Form1::*const picks[])() = {&Form1::Option1_Click, &Form1::Option2_Click, &Form1::Option3_Click,
                                       &Form1::Option4_Click, &Form1::Option5_Click};
     for (int i = 0; i < 5; ++i) {
@@ -135,35 +141,32 @@ void Form1::openReport(const QString &path)
     Label4->setText(teams.home);
     Label5->setText(teams.away);
     Label10->setText(teams.stadium);
-    if (header.ok())
-        showCrests();
+    if (header.ok()) {
+        showCrests(crestFile(m_programDir, teams.homeKey), crestFile(m_programDir, teams.awayKey));
+        const QString match = QStringLiteral("%1 - %2").arg(teams.home.trimmed(), teams.away.trimmed());
+        m_recent->add(path, header.teamsLineFound() ? match : QString());
+    }
     showState();
     if (header.fault != ReportFault::None)
         avisar(QStringLiteral("Abrir Encuentro"), openingNotice(path, header.fault), QStringLiteral("Encuentro_Error"));
 }
 
-void Form1::showCrests()
+void Form1::openReports(const QStringList &paths)
 {
-    // The stored default crests are drawn when a report first needs them
-    // rather than at start-up.
-    if (Image3->pixmap().isNull())
-        Image3->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_local.svg"), CrestBox));
-    if (Image4->pixmap().isNull())
-        Image4->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_visita.svg"), CrestBox));
-    // A crest that cannot be loaded leaves the default crest of its side.
-    QPixmap home = loadPicture(crestFile(m_programDir, m_match.teams().homeKey));
-    if (home.isNull())
-        home = Image3->pixmap();
-    home = fittedCrest(home);
-    Image1->setPixmap(home);
-    Image1->resize(home.size());
-    QPixmap away = loadPicture(crestFile(m_programDir, m_match.teams().awayKey));
-    if (away.isNull())
-        away = Image4->pixmap();
-    // The away crest is stretched to its place, but one scaled down to fit
-    // keeps its proportions.
-    Image2->setScaledContents(fitsCrestBox(away.size()));
-    Image2->setPixmap(fittedCrest(away));
+    if (!paths.isEmpty())
+        openReport(paths.first());
+}
+
+// A report moved or deleted since is taken off the list, and the match on
+// show stays: opening it would only clear the window.
+void Form1::openRecent(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        m_recent->remove(path);
+        avisar(QStringLiteral("Recientes"), recentGoneNotice(path), QStringLiteral("Recientes_Error"));
+        return;
+    }
+    openReports({path});
 }
 
 // Playback
@@ -238,28 +241,6 @@ void Form1::apply(const PlaybackChange &change)
         Label3->setText(QString::number(m_match.match().Away));
     if (change.stateChanged)
         showState();
-}
-
-void Form1::setNarrationSize(NarrationSize size)
-{
-    float points = 0;
-    switch (size) {
-    case NarrationSize::Unchanged:
-        return;
-    case NarrationSize::Opening:
-        points = 12;
-        break;
-    case NarrationSize::Chosen:
-        points = Archivo->Font.size;
-        break;
-    case NarrationSize::Enlarged:
-        // The score line stands out, 4 points larger than the chosen size.
-        points = Archivo->Font.size + 4;
-        break;
-    }
-    QFont narration = Texto_Narracion->font();
-    narration.setPointSizeF(points);
-    Texto_Narracion->setFont(narration);
 }
 
 // Appearance

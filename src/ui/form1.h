@@ -9,6 +9,7 @@ struct NarrationFont;
 struct SettingsValues;
 class QAction;
 class QMessageBox;
+class RecentMenu;
 
 // The main window: replays a match report line by line with a running clock,
 // the scoreboard, both crests and the goals, cards and substitutions of each
@@ -38,6 +39,9 @@ public:
     // Opens a report as a choice in the open dialog would: the dialog
     // component's file name holds the path, as the statistics window reads it.
     void openReport(const QString &path);
+    // Opens reports named together, on the command line or in a drop, each
+    // as openReport() would: for now the first of them.
+    void openReports(const QStringList &paths);
     void LEER_OPCIONES();
     void GUARDAR_OPCIONES();
 
@@ -70,10 +74,9 @@ public slots:
 
 private:
     void connectElements();
+    void openRecent(const QString &path);
     void showState();
-    void showCrests();
     void apply(const PlaybackChange &change);
-    void setNarrationSize(NarrationSize size);
     void pickSpeed(qint16 option);
     void setBackgroundColour(qint32 colour);
     void applyNarrationFont(const NarrationFont &font);
@@ -82,6 +85,7 @@ private:
 
     QString m_programDir;
     PlaybackController m_match;
+    RecentMenu *m_recent = nullptr;
     // A failed save has been told and no save has succeeded since.
     bool m_saveFailureTold = false;
 };

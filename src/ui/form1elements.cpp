@@ -6,11 +6,14 @@
 #include "kit/fitlabel.h"
 #include "kit/framebox.h"
 #include "kit/picturebox.h"
+#include "kit/picturefile.h"
 #include "kit/toolbar.h"
+#include "playback/playbackcontroller.h"
 
 #include <QHash>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTimer>
@@ -114,6 +117,7 @@ struct MenuEntry
 constexpr MenuEntry Menus[] = {
     {"Archivo3", "&Archivo", "", {}, nullptr},
     {"Abrir_Encuentro", "Abrir Encuentro", "Archivo3", Qt::CTRL | Qt::Key_A, "Abrir_Encuentro_Click"},
+    {"Recientes", "Recientes", "Archivo3", {}, nullptr},
     {"A", "-", "Archivo3", {}, nullptr},
     {"Salir", "Salir", "Archivo3", Qt::CTRL | Qt::Key_S, "Salir_Click"},
     {"Opciones", "&Opciones", "", {}, nullptr},
@@ -284,7 +288,7 @@ void Form1Elements::bind(QWidget *client)
     find(w, Image4, "Image4"), find(w, Image3, "Image3"), find(w, Label10, "Label10"), find(w, Label9, "Label9");
     find(w, Texto_Narracion, "Texto_Narracion"), find(w, Image2, "Image2"), find(w, Image1, "Image1");
     find(w, Label6, "Label6"), find(w, Label7, "Label7"), find(w, Label5, "Label5"), find(w, Label2, "Label2");
-    find(w, Label3, "Label3"), find(w, Label4, "Label4");
+    find(w, Label3, "Label3"), find(w, Label4, "Label4"), find(w, Recientes, "Recientes");
 }
 
 // What the table cannot say: the picked speed, the toolbar's buttons and
@@ -377,4 +381,50 @@ std::array<QListWidget *, 4> Form1Elements::lists() const
 std::array<QRadioButton *, 5> Form1Elements::options() const
 {
     return {Option1, Option2, Option3, Option4, Option5};
+}
+
+void Form1Elements::showCrests(const QString &homeFile, const QString &awayFile)
+{
+    // The stored default crests are drawn when a report first needs them
+    // rather than at start-up.
+    if (Image3->pixmap().isNull())
+        Image3->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_local.svg"), CrestBox));
+    if (Image4->pixmap().isNull())
+        Image4->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_visita.svg"), CrestBox));
+    // A crest that cannot be loaded leaves the default crest of its side.
+    QPixmap home = loadPicture(homeFile);
+    if (home.isNull())
+        home = Image3->pixmap();
+    home = fittedCrest(home);
+    Image1->setPixmap(home);
+    Image1->resize(home.size());
+    QPixmap away = loadPicture(awayFile);
+    if (away.isNull())
+        away = Image4->pixmap();
+    // The away crest is stretched to its place, but one scaled down to fit
+    // keeps its proportions.
+    Image2->setScaledContents(fitsCrestBox(away.size()));
+    Image2->setPixmap(fittedCrest(away));
+}
+
+void Form1Elements::setNarrationSize(NarrationSize size)
+{
+    float points = 0;
+    switch (size) {
+    case NarrationSize::Unchanged:
+        return;
+    case NarrationSize::Opening:
+        points = 12;
+        break;
+    case NarrationSize::Chosen:
+        points = Archivo->Font.size;
+        break;
+    case NarrationSize::Enlarged:
+        // The score line stands out, 4 points larger than the chosen size.
+        points = Archivo->Font.size + 4;
+        break;
+    }
+    QFont narration = Texto_Narracion->font();
+    narration.setPointSizeF(points);
+    Texto_Narracion->setFont(narration);
 }

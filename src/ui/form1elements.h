@@ -13,14 +13,17 @@ class PictureBox;
 class QLabel;
 class QListWidget;
 class QMainWindow;
+class QMenu;
 class QRadioButton;
 class QTimer;
 class QWidget;
 class Toolbar;
+enum class NarrationSize;
 
 // The main window's elements, made from one table in the order the classic
 // layout created them, each with its name as object name. The window wires
-// them; this only builds and describes them.
+// them; this builds and describes them, and does what concerns the elements
+// alone.
 struct Form1Elements
 {
     FrameBox *Frame2 = nullptr;
@@ -55,6 +58,8 @@ struct Form1Elements
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
     FitLabel *Label4 = nullptr;
+    // The "Recientes" submenu of "&Archivo", filled by its own class.
+    QMenu *Recientes = nullptr;
 
     void build(QMainWindow *window);
 
@@ -64,6 +69,12 @@ struct Form1Elements
     std::array<QListWidget *, 4> lists() const;
     // Option1 to Option5, left to right.
     std::array<QRadioButton *, 5> options() const;
+
+    // The crests of a match in Image1 and Image2 from their files, or the
+    // stored default crest of a side whose file does not load.
+    void showCrests(const QString &homeFile, const QString &awayFile);
+    // Texto_Narracion at a size relative to the narration font Archivo holds.
+    void setNarrationSize(NarrationSize size);
 
 private:
     // The menu entries call the window's handlers by their slot names.

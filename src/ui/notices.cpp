@@ -30,6 +30,11 @@ QString openingNotice(const QString &path, ReportFault fault)
     return QStringLiteral("No se pudo abrir «%1»: %2.").arg(name, reason);
 }
 
+QString recentGoneNotice(const QString &path)
+{
+    return QStringLiteral("«%1» ya no existe y se quita de la lista.").arg(QFileInfo(path).fileName());
+}
+
 QString pictureNotice(const QString &path)
 {
     return QStringLiteral("No se puede mostrar «%1» como imagen de fondo.").arg(path);

@@ -31,7 +31,10 @@ for file in "$desktop" "$icon" "$metainfo"; do
 done
 
 # The prefix of this test has a blank in it, so the Exec line must be quoted.
-check "Exec names the installed link" grep -qxF "Exec=\"$prefix/bin/tezmaro\"" "$desktop"
+check "Exec names the installed link and takes files" grep -qxF "Exec=\"$prefix/bin/tezmaro\" %F" "$desktop"
+# "Abrir con" offers it for text files; nothing makes it their default program.
+check "the launcher takes plain text" grep -qxF "MimeType=text/plain;" "$desktop"
+check "no default program set" test -z "$(find "$prefix" -name '*mimeapps.list')"
 check "Icon is the application id" grep -qxF "Icon=$app_id" "$desktop"
 check "metainfo id is the application id" grep -qF "<id>$app_id</id>" "$metainfo"
 check "metainfo launches the desktop file" \
@@ -58,7 +61,7 @@ trap 'rm -rf "$stage"' EXIT
 "$here/install-scratch.sh" "$build" /usr "$stage/root"
 check "staged install puts the program under the prefix" test -x "$stage/root/usr/lib/tezmaro/tezmaro"
 check "staged launcher names the final prefix" \
-    grep -qxF "Exec=/usr/bin/tezmaro" "$stage/root/usr/share/applications/$app_id.desktop"
+    grep -qxF "Exec=/usr/bin/tezmaro %F" "$stage/root/usr/share/applications/$app_id.desktop"
 check "staged link is relative" test "$(readlink "$stage/root/usr/bin/tezmaro")" = ../lib/tezmaro/tezmaro
 
 if [ "$failures" -gt 0 ]; then

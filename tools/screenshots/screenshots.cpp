@@ -47,9 +47,10 @@ int main(int argc, char *argv[])
     if (args.size() < 3)
         return 2;
     // A scratch copy of the program folder, so the settings the pictures need
-    // never touch the user's own.
+    // never touch the user's own; nor do the recent reports.
     QTemporaryDir scratch;
     const QString programDir = scratch.path();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(programDir + QStringLiteral("/config")));
     for (const char *folder : {"escudos", "ejemplos", "fondos"}) {
         const QDir from(args.at(1) + u'/' + QLatin1String(folder));
         QDir(programDir).mkdir(QLatin1String(folder));

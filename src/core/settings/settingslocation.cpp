@@ -126,6 +126,12 @@ QString settingsFilePath(const QString &programDir)
     return config + QStringLiteral("/TPZ.INI");
 }
 
+QString recentReportsPath()
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return config.isEmpty() ? QString() : config + QStringLiteral("/recientes.txt");
+}
+
 QString settingsReadPath(const QString &programDir)
 {
     const QString path = settingsFilePath(programDir);

@@ -10,6 +10,11 @@ class QSaveFile;
 // read-only still keeps the user's choices.
 QString settingsFilePath(const QString &programDir);
 
+// Where the reports opened lately are listed: recientes.txt in the user's
+// configuration folder, wherever TPZ.INI is; empty when the system names no
+// such folder.
+QString recentReportsPath();
+
 // Where TPZ.INI is read from: the file settingsFilePath() names, or the
 // program folder's own file when the configuration folder has none yet.
 QString settingsReadPath(const QString &programDir);
