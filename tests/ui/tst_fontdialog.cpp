@@ -30,7 +30,7 @@ private slots:
         QTest::newRow("untouched: more decimals than shown, system colour") << odd << "" << odd;
         QTest::newRow("untouched: single blank name") << blank << "" << blank;
         QTest::newRow("decimal comma") << lucida << "fontSize=9,75" << NarrationFont{.size = 9.75f};
-        QTest::newRow("third decimal refused") << lucida << "fontSize=8.257" << NarrationFont{.size = 8.25f};
+        QTest::newRow("zero raised to the smallest size") << lucida << "fontSize=0" << NarrationFont{.size = FontDialog::MinimumSize};
         QTest::newRow("letters refused keep the held size") << lucida << "fontSize=grande" << lucida;
         QTest::newRow("installed family in other letter case")
             << lucida << "fontName=dejavu serif" << NarrationFont{.name = "DejaVu Serif", .size = 20.25f};
