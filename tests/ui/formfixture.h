@@ -20,6 +20,15 @@ inline QAction *toolbarButton(Form1 &window, int position)
     return window.findChild<Toolbar *>(QStringLiteral("Toolbar1"))->button(position);
 }
 
+// Ticks until the timer stops, as many as the report has lines at most.
+inline void playToStop(Form1 &window)
+{
+    auto *timer = window.findChild<QTimer *>(QStringLiteral("Timer1"));
+    for (int i = 0; i < 100000 && timer->isActive(); ++i)
+        window.Timer1_Timer();
+    QVERIFY(!timer->isActive());
+}
+
 // Answers every message box of a window with OK, keeping their texts in order.
 struct Notices
 {
