@@ -283,6 +283,14 @@ private slots:
         QTEST(fileText(file("TPZ.INI")).section("\r\n", 7, 7), "size");
         restart();
         QCOMPARE(look(), "#5a1e1e DejaVu Sans 20.25 italic #ffc000 661x473");
+        // Cancelled colour and font dialogs apply and save what they held.
+        QVERIFY(QFile::remove(file("TPZ.INI")));
+        answerNext(part<CommonDialog>("Archivo2"), {});
+        command("Escoger");
+        answerNext(part<CommonDialog>("Archivo"), {});
+        command("Escoger2");
+        QCOMPARE(look(), "#5a1e1e DejaVu Sans 20.25 italic #ffc000 661x473");
+        QVERIFY(fileText(file("TPZ.INI")).contains("[LETRAName]=DejaVu Sans\r\n"));
 
         // A picture that does not load changes nothing, nor what is saved next.
         answerNextOpen(part<CommonDialog>("Archivo2"), file("partido.txt"));
