@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -30,10 +31,30 @@ RecentMenu::RecentMenu(QMenu *menu, const QString &listFile, QObject *parent)
     fill();
 }
 
+RecentMenu::~RecentMenu()
+{
+    saveNow();
+}
+
 void RecentMenu::add(const QString &path, const QString &match)
 {
-    m_list.add(path, match);
+    if (!m_list.put(path, match))
+        return;
     fill();
+    // Saved once the opening has been shown: a safe save waits for the disk
+    // (several milliseconds), which the opening itself need not.
+    if (!m_savePending) {
+        m_savePending = true;
+        QTimer::singleShot(0, this, &RecentMenu::saveNow);
+    }
+}
+
+void RecentMenu::saveNow()
+{
+    if (!m_savePending)
+        return;
+    m_savePending = false;
+    m_list.save();
 }
 
 void RecentMenu::remove(const QString &path)

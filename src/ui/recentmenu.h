@@ -16,6 +16,7 @@ class RecentMenu : public QObject
 
 public:
     RecentMenu(QMenu *menu, const QString &listFile, QObject *parent = nullptr);
+    ~RecentMenu() override;
 
     void add(const QString &path, const QString &match);
     void remove(const QString &path);
@@ -25,7 +26,9 @@ signals:
 
 private:
     void fill();
+    void saveNow();
 
     QMenu *m_menu;
     RecentReports m_list;
+    bool m_savePending = false;
 };

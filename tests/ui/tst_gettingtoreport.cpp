@@ -35,6 +35,7 @@ class TestGettingToReport : public QObject
 
     void restart()
     {
+        m_window.reset();
         m_window = std::make_unique<Form1>(m_dir->path());
         m_notices = std::make_unique<Notices>(*m_window);
     }

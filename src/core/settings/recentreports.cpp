@@ -89,10 +89,17 @@ QByteArray RecentReports::format(const QList<RecentReport> &entries)
 
 SaveResult RecentReports::add(const QString &path, const QString &match)
 {
+    if (!put(path, match))
+        return {true, {}};
+    return save();
+}
+
+bool RecentReports::put(const QString &path, const QString &match)
+{
     const RecentReport entry{QDir::cleanPath(QFileInfo(path).absoluteFilePath()), cleanMatch(match)};
     // A path that would not read back as the same single line is not kept.
     if (!parseLine(format({entry}).chopped(1)))
-        return {true, {}};
+        return false;
     // What another run saved since this one read the file; a file that
     // cannot be read now leaves the list of this run as it is.
     const QList<RecentReport> kept = m_entries;
@@ -100,12 +107,12 @@ SaveResult RecentReports::add(const QString &path, const QString &match)
         m_entries = kept;
     // Reopening the report that is first already writes nothing.
     if (!m_entries.isEmpty() && m_entries.first() == entry)
-        return {true, {}};
+        return false;
     m_entries.removeIf([&](const RecentReport &e) { return e.path == entry.path; });
     m_entries.prepend(entry);
     if (m_entries.size() > MaxEntries)
         m_entries.resize(MaxEntries);
-    return save();
+    return true;
 }
 
 SaveResult RecentReports::remove(const QString &path)

@@ -42,6 +42,9 @@ public:
     // Puts the report first, once, dropping the oldest beyond MaxEntries, and
     // saves; entries another run of the program saved meanwhile are kept.
     SaveResult add(const QString &path, const QString &match);
+    // The same without saving: true when the list changed and wants saving.
+    bool put(const QString &path, const QString &match);
+    SaveResult save();
     SaveResult remove(const QString &path);
     SaveResult clear();
 
@@ -50,8 +53,6 @@ public:
     static QByteArray format(const QList<RecentReport> &entries);
 
 private:
-    SaveResult save();
-
     QString m_file;
     QList<RecentReport> m_entries;
 };
