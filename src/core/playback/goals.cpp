@@ -86,6 +86,10 @@ std::optional<ListEntry> ANOTAR_GOLEADOR(const MatchState &state, int list, int 
 
 GoalSide goalSideOf(const MatchState &state, const QString &line)
 {
+    // Both markers end in two hyphens: most lines have none, and one search
+    // for a character tells so sooner than the two marker searches.
+    if (!line.contains(QLatin1Char('-')))
+        return GoalSide::None;
     if (line.contains(state.Marc))
         return GoalSide::Home;
     if (line.contains(state.Marc2))
