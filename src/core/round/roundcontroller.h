@@ -45,7 +45,7 @@ struct RoundChange
     // "¡Atención, gol en …!" when the carrusel switched to the ground of the
     // next goal.
     std::optional<QString> banner;
-    // Rows whose RoundRow changed, in row order.
+    // Rows whose RoundRow changed, the followed one's included, in row order.
     QList<int> rows;
 };
 
@@ -94,7 +94,8 @@ public:
     RoundRow row(int index) const;
     // -1 when no report of the round opened.
     int followedRow() const { return m_followed; }
-    // The followed match; a match with nothing open when there is none.
+    // The followed match; a match with nothing open when there is none. It
+    // and the matches of the rows live until the next opening of a round.
     const PlaybackController &followed() const;
     // The match of a row; none for a report that could not be opened.
     const PlaybackController *match(int index) const;
