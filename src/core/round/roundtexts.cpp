@@ -5,6 +5,15 @@
 
 namespace {
 
+// A teams line may be as long as a line can be; no caption shows more of a
+// name than this.
+constexpr qsizetype MaxNameLength = 1024;
+
+QString shortened(const QString &name)
+{
+    return name.trimmed().left(MaxNameLength);
+}
+
 QString minuteMark(qint16 minute)
 {
     return QStringLiteral(" (%1')").arg(minute);
@@ -29,7 +38,7 @@ namespace RoundTexts {
 
 QString goal(const QString &scorer, const QString &team, qint16 minute)
 {
-    return QStringLiteral("Gol de ") + (scorer.isEmpty() ? team.trimmed() : scorer) + minuteMark(minute);
+    return QStringLiteral("Gol de ") + (scorer.isEmpty() ? shortened(team) : scorer) + minuteMark(minute);
 }
 
 QString scorerOf(const ListEntry &entry, qint16 minute)
@@ -54,8 +63,8 @@ QString event(const ListEntry &entry, qint16 minute)
 QString result(const QString &home, const QString &away, int homeGoals, int awayGoals, const QList<Goal> &goals)
 {
     // Joined, not filled in with arg(): a name may hold "%1".
-    const QString line = home.trimmed() + QLatin1Char(' ') + QString::number(homeGoals) + QStringLiteral(" - ")
-        + QString::number(awayGoals) + QLatin1Char(' ') + away.trimmed();
+    const QString line = shortened(home) + QLatin1Char(' ') + QString::number(homeGoals) + QStringLiteral(" - ")
+        + QString::number(awayGoals) + QLatin1Char(' ') + shortened(away);
     if (homeGoals + awayGoals == 0)
         return line;
     QStringList sides[2];
@@ -83,7 +92,7 @@ QString tooMany(int chosen, int limit)
 
 QString goalComing(const QString &home, const QString &away)
 {
-    return QStringLiteral("¡Atención, gol en %1 - %2!").arg(home.trimmed(), away.trimmed());
+    return QStringLiteral("¡Atención, gol en %1 - %2!").arg(shortened(home), shortened(away));
 }
 
 } // namespace RoundTexts
