@@ -4,6 +4,7 @@ class Results;
 
 void runOpenBench(Results &results);
 void runTickBench(Results &results);
+void runRoundBench(Results &results);
 void runTimerBench(Results &results);
 void runIdleBench(Results &results);
 void runStartupBench(Results &results);

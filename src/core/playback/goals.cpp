@@ -84,18 +84,37 @@ std::optional<ListEntry> ANOTAR_GOLEADOR(const MatchState &state, int list, int 
     return std::nullopt;
 }
 
+GoalSide goalSideOf(const MatchState &state, const QString &line)
+{
+    // Both markers end in two hyphens: most lines have none, and one search
+    // for a character tells so sooner than the two marker searches.
+    if (!line.contains(QLatin1Char('-')))
+        return GoalSide::None;
+    if (line.contains(state.Marc))
+        return GoalSide::Home;
+    if (line.contains(state.Marc2))
+        return GoalSide::Away;
+    return GoalSide::None;
+}
+
+void countGoal(MatchState &state, GoalSide side)
+{
+    if (side == GoalSide::Home) {
+        addGoal(state.Home);
+        state.rebuildMarkers();
+    } else if (side == GoalSide::Away) {
+        addGoal(state.Away);
+    }
+}
+
 GoalResult BUSCAR_GOL(MatchState &state, const QString &line)
 {
     GoalResult result;
-    if (line.contains(state.Marc)) {
-        result.side = GoalSide::Home;
+    result.side = goalSideOf(state, line);
+    if (result.side == GoalSide::Home)
         result.scorer = ANOTAR_GOLEADOR(state, 3, 4, int(state.Inicio) - 1);
-        addGoal(state.Home);
-        state.rebuildMarkers();
-    } else if (line.contains(state.Marc2)) {
-        result.side = GoalSide::Away;
+    else if (result.side == GoalSide::Away)
         result.scorer = ANOTAR_GOLEADOR(state, 4, int(state.Inicio) + 4, int(state.Fin) - 1);
-        addGoal(state.Away);
-    }
+    countGoal(state, result.side);
     return result;
 }

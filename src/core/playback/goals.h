@@ -23,6 +23,10 @@ struct GoalResult
 // scorer or not) and the markers are rebuilt from Home. Home and Away stop at
 // 32767: a goal recognised beyond it is listed but no longer counted.
 GoalResult BUSCAR_GOL(MatchState &state, const QString &line);
+// BUSCAR_GOL's two steps around the scorer lookup: the side a line scores
+// for by the markers, and the count of that goal with the markers rebuilt.
+GoalSide goalSideOf(const MatchState &state, const QString &line);
+void countGoal(MatchState &state, GoalSide side);
 
 // The scorer among rows first to last of Alineaciones_Finales, searched in
 // Ultimas_Lineas entries 1 to 5, newest first. A row that cannot be cut into

@@ -3,7 +3,6 @@
 #include "recentlines.h"
 #include "report/lineupcapture.h"
 #include "textfile/textfilereader.h"
-#include "tick.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ void takeCuts(TeamsLine &teams, const TeamsLine &cut)
 PlaybackController::PlaybackController() = default;
 PlaybackController::~PlaybackController() = default;
 
-HeaderResult PlaybackController::open(const QString &path, const Printer &print)
+HeaderResult PlaybackController::open(const QString &path, const Printer &print, const Printer &seen)
 {
     // The report that was playing is given up as soon as another is chosen.
     NumFile.reset();
@@ -33,7 +32,11 @@ HeaderResult PlaybackController::open(const QString &path, const Printer &print)
     m_clock = QStringLiteral("0");
     for (QStringList &list : m_lists)
         list.clear();
-    LEER_ALINEACIONES();
+    m_linesRead = 0;
+    m_period.reset();
+    m_size = NarrationSize::Opening;
+    m_displayed = false;
+    LEER_ALINEACIONES(seen);
     Partido.rebuildMarkers();
     HeaderResult header = LEER_ENCUENTRO(print ? print : [](const QString &) {});
 
@@ -51,11 +54,11 @@ HeaderResult PlaybackController::open(const QString &path, const Printer &print)
     return header;
 }
 
-void PlaybackController::LEER_ALINEACIONES()
+void PlaybackController::LEER_ALINEACIONES(const Printer &seen)
 {
     TextFileReader report;
     report.open(m_path);
-    captureLineups(report, Partido);
+    captureLineups(report, Partido, seen);
 }
 
 HeaderResult PlaybackController::LEER_ENCUENTRO(const Printer &print)
@@ -85,11 +88,12 @@ PlaybackChange PlaybackController::start()
     if (Bandera_Inicio == u"0") {
         Bandera_Inicio = QStringLiteral("1");
         change.prepareDisplay = true;
+        m_displayed = true;
     }
     // The lines before the narration pass at once; the first narration line
     // sets the pace of the chosen speed.
-    change.period = 1;
-    change.size = NarrationSize::Chosen;
+    change.period = m_period = 1;
+    change.size = m_size = NarrationSize::Chosen;
     return change;
 }
 
@@ -105,7 +109,10 @@ std::optional<int> PlaybackController::pickSpeed(qint16 option)
     Intervalo = option;
     if (!m_clockRunning)
         return std::nullopt;
-    return optionPeriod(option);
+    const std::optional<int> period = optionPeriod(option);
+    if (period)
+        m_period = period;
+    return period;
 }
 
 PlaybackChange PlaybackController::tick()
@@ -116,6 +123,7 @@ PlaybackChange PlaybackController::tick()
         // The report ended without a full-time line: the match ends there.
         return endMatch();
     }
+    ++m_linesRead;
     const TickResult tick = PROCESAR_LINEA(Partido, Linea, !m_narration.isEmpty(), Intervalo);
     switch (tick.branch) {
     case TickResult::Branch::Dropped:
@@ -132,7 +140,7 @@ PlaybackChange PlaybackController::tick()
     PlaybackChange change = tick.branch == TickResult::Branch::HalfTime ? changeTo(PlaybackState::HalfTime)
                                                                          : endMatch();
     // The score line stands out until the next start.
-    change.size = NarrationSize::Enlarged;
+    change.size = m_size = NarrationSize::Enlarged;
     m_narration = tick.text;
     change.narration = m_narration;
     m_clock = tick.branch == TickResult::Branch::HalfTime ? QStringLiteral("45") : QStringLiteral("90");
@@ -140,8 +148,42 @@ PlaybackChange PlaybackController::tick()
     return change;
 }
 
+PlaybackController::Lookahead PlaybackController::lookAhead()
+{
+    Lookahead next;
+    QString line;
+    if (!NumFile || !NumFile->peekLine(line))
+        return next;
+    next.branch = branchOf(line, !m_narration.isEmpty());
+    if (next.branch == TickResult::Branch::Narration)
+        next.minute = minuteSetBy(line);
+    return next;
+}
+
+PlaybackChange PlaybackController::wholeView() const
+{
+    PlaybackChange change;
+    change.whole = true;
+    change.state = m_state;
+    change.stateChanged = true;
+    change.prepareDisplay = m_displayed;
+    change.period = m_period;
+    change.size = m_size;
+    change.narration = m_narration;
+    change.clock = m_clock;
+    change.homeScored = true;
+    change.awayScored = true;
+    for (int list = 0; list < int(m_lists.size()); ++list) {
+        for (const QString &text : m_lists[list])
+            change.entries.append({list + 1, text});
+    }
+    return change;
+}
+
 void PlaybackController::showNarration(PlaybackChange &change, const TickResult &tick)
 {
+    if (tick.period)
+        m_period = tick.period;
     change.period = tick.period;
     m_narration = tick.text;
     change.narration = m_narration;

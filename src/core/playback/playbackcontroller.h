@@ -4,6 +4,7 @@
 #include "matchstate.h"
 #include "playbackstate.h"
 #include "report/reportheader.h"
+#include "tick.h"
 
 #include <QList>
 #include <QString>
@@ -14,7 +15,6 @@
 #include <optional>
 
 class TextFileReader;
-struct TickResult;
 
 // The size the narration is shown at, relative to the size the user chose.
 enum class NarrationSize {
@@ -43,6 +43,12 @@ struct PlaybackChange
     bool awayScored = false;
     // Appended to the four event lists, in order.
     QList<ListEntry> entries;
+    // The change shows the match whole, for a view that showed another one
+    // before: the view empties its lists and shows this match's teams and
+    // crests, then applies the rest as usual. prepareDisplay then says
+    // whether the match elements are shown; if not, the match has not been
+    // started and its printed header is what the view shows.
+    bool whole = false;
 };
 
 // One match: its report open for playback, what has been read of it and where
@@ -62,7 +68,9 @@ public:
     // Opens a report for playback from any state. The header is handed to
     // print after five empty lines, as far as it was read. On failure the
     // match state is reset all the same and nothing is open for playback.
-    HeaderResult open(const QString &path, const Printer &print = {});
+    // Every line the line-up capture reads, from the first, is handed to
+    // seen: the narration, read once more at no extra cost.
+    HeaderResult open(const QString &path, const Printer &print = {}, const Printer &seen = {});
     // A command the state does not allow changes nothing.
     PlaybackChange start();
     PlaybackChange pause();
@@ -70,6 +78,21 @@ public:
     std::optional<int> pickSpeed(qint16 option);
     // Reads and handles the next line of the report.
     PlaybackChange tick();
+
+    // What the next tick will do with its line, looked at without handling it.
+    struct Lookahead
+    {
+        // None when no line is left: the next tick ends the match.
+        std::optional<TickResult::Branch> branch;
+        // The minute a narration line puts on the clock.
+        std::optional<qint16> minute;
+    };
+    Lookahead lookAhead();
+    // Lines the ticks have read since the opening, counted as the report's
+    // lines from its first.
+    int linesRead() const { return m_linesRead; }
+    // Everything a view shows of the match, as one change (see whole).
+    PlaybackChange wholeView() const;
 
     PlaybackState state() const { return m_state; }
     // The state's row of commands. Half time reached before the first start
@@ -92,7 +115,7 @@ public:
     QString startFlag() const { return Bandera_Inicio; }
 
 private:
-    void LEER_ALINEACIONES();
+    void LEER_ALINEACIONES(const Printer &seen);
     HeaderResult LEER_ENCUENTRO(const Printer &print);
     PlaybackChange unchanged() const;
     PlaybackChange changeTo(PlaybackState state);
@@ -111,4 +134,10 @@ private:
     QString m_clock = QStringLiteral("0");
     TeamsLine m_teams;
     std::array<QStringList, 4> m_lists;
+    int m_linesRead = 0;
+    // What the view was last told of the period, the narration size and the
+    // match elements, for wholeView().
+    std::optional<int> m_period;
+    NarrationSize m_size = NarrationSize::Opening;
+    bool m_displayed = false;
 };

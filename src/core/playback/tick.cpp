@@ -78,33 +78,44 @@ std::optional<int> optionPeriod(qint16 Intervalo)
     }
 }
 
+TickResult::Branch branchOf(const QString &line, bool narrationShowing)
+{
+    if (narrationShowing || line.contains(KeyPhrases::minuteLine))
+        return TickResult::Branch::Narration;
+    // After a block end only the score lines count; both phrases in one line
+    // run half time and then full time, which ends the match.
+    if (line.contains(KeyPhrases::fullTime))
+        return TickResult::Branch::FullTime;
+    if (line.contains(KeyPhrases::halfTime))
+        return TickResult::Branch::HalfTime;
+    return TickResult::Branch::Dropped;
+}
+
+std::optional<qint16> minuteSetBy(const QString &line)
+{
+    if (line.isEmpty() || line.at(0) == QLatin1Char(' '))
+        return std::nullopt;
+    return minuteOf(line);
+}
+
 TickResult PROCESAR_LINEA(MatchState &state, const QString &line, bool narrationShowing, qint16 Intervalo)
 {
     TickResult result;
-
-    if (!narrationShowing && !line.contains(KeyPhrases::minuteLine)) {
-        // After a block end only the score lines count; both phrases in one
-        // line run half time and then full time, which ends the match.
-        if (line.contains(KeyPhrases::fullTime))
-            result.branch = TickResult::Branch::FullTime;
-        else if (line.contains(KeyPhrases::halfTime))
-            result.branch = TickResult::Branch::HalfTime;
+    result.branch = branchOf(line, narrationShowing);
+    if (result.branch != TickResult::Branch::Narration) {
         if (result.branch != TickResult::Branch::Dropped)
             result.text = line;
         return result;
     }
 
-    result.branch = TickResult::Branch::Narration;
     result.period = narrationPeriod(Intervalo);
     // A line of 8 characters or fewer empties the narration, which ends the block.
     if (line.size() > 8)
         result.text = line.mid(8);
     // Continuation lines start with a blank and leave the clock alone.
-    if (!line.isEmpty() && line.at(0) != QLatin1Char(' ')) {
-        if (const std::optional<qint16> minute = minuteOf(line)) {
-            state.Minuto = *minute;
-            result.minuteRead = true;
-        }
+    if (const std::optional<qint16> minute = minuteSetBy(line)) {
+        state.Minuto = *minute;
+        result.minuteRead = true;
     }
 
     GUARDAR_LINEA(state, line);

@@ -40,6 +40,13 @@ struct TickResult
 // line with both ends as full time) and anything else is dropped.
 TickResult PROCESAR_LINEA(MatchState &state, const QString &line, bool narrationShowing, qint16 Intervalo);
 
+// The branch PROCESAR_LINEA takes for a line, decided before it changes
+// anything; a look ahead at the next line asks the same.
+TickResult::Branch branchOf(const QString &line, bool narrationShowing);
+// The minute a narration line puts on the clock: only a line that starts with
+// a non-blank character carries one (continuation lines start with a blank).
+std::optional<qint16> minuteSetBy(const QString &line);
+
 // The minute of a minute line: the integer between column 6 and the first
 // colon, blanks around it allowed. None when it cannot be read; the clock then
 // keeps the previous minute.

@@ -6,7 +6,7 @@
 
 #include <QStringMatcher>
 
-void captureLineups(TextFileReader &report, MatchState &state)
+void captureLineups(TextFileReader &report, MatchState &state, const std::function<void(const QString &)> &seen)
 {
     // Every line up to the heading is searched for it: a matcher built once
     // keeps that search cheap next to reading the line.
@@ -22,6 +22,8 @@ void captureLineups(TextFileReader &report, MatchState &state)
     // captures nothing.
     bool haveLine = report.readLine(Linea);
     while (haveLine) {
+        if (seen)
+            seen(Linea);
         if (capturing || heading.indexIn(Linea) >= 0) {
             capturing = true;
             // A 52nd line has no row to go to; the capture ends there.

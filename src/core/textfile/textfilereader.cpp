@@ -156,6 +156,8 @@ void TextFileReader::close()
     m_longLine.clear();
     m_skipping = false;
     m_deviceDone = true;
+    m_peeked.clear();
+    m_hasPeeked = false;
 }
 
 bool TextFileReader::isOpen() const
@@ -183,6 +185,25 @@ bool TextFileReader::fill()
 }
 
 bool TextFileReader::readLine(QString &line)
+{
+    if (m_hasPeeked) {
+        m_hasPeeked = false;
+        line = std::exchange(m_peeked, QString());
+        return true;
+    }
+    return readNext(line);
+}
+
+bool TextFileReader::peekLine(QString &line)
+{
+    if (!m_hasPeeked)
+        m_hasPeeked = readNext(m_peeked);
+    if (m_hasPeeked)
+        line = m_peeked;
+    return m_hasPeeked;
+}
+
+bool TextFileReader::readNext(QString &line)
 {
     if (!m_device)
         return false;
@@ -246,6 +267,8 @@ QString TextFileReader::takeLine(qsizetype end)
 
 bool TextFileReader::atEnd()
 {
+    if (m_hasPeeked)
+        return false;
     if (!m_device)
         return true;
     while (m_pos >= m_buffer.size()) {

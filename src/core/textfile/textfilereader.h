@@ -50,6 +50,8 @@ public:
 
     // The next line; false when there is none left (or no file is open).
     bool readLine(QString &line);
+    // The next line without taking it: the next readLine gives it again.
+    bool peekLine(QString &line);
     // True when no further line can be read.
     bool atEnd();
 
@@ -62,6 +64,7 @@ private:
     bool start(std::unique_ptr<QIODevice> device);
     bool refuse(ReportFault fault);
     bool fill();
+    bool readNext(QString &line);
     void boundPendingLine();
     QString takeLine(qsizetype end);
 
@@ -77,4 +80,6 @@ private:
     QString m_longLine;
     bool m_skipping = false;
     bool m_deviceDone = true;
+    QString m_peeked;
+    bool m_hasPeeked = false;
 };

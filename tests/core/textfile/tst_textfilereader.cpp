@@ -16,14 +16,20 @@ namespace {
 constexpr qsizetype Chunk = 64 * 1024;
 
 // Reads every line the way the report procedures do, with an end test
-// before each read that must agree with the read.
-QStringList readAll(TextFileReader &reader)
+// before each read that must agree with the read; with peek, the line is
+// looked at first, and the read must give what the look saw.
+QStringList readAll(TextFileReader &reader, bool peek = false)
 {
     QStringList lines;
     QString line;
+    QString peeked;
     while (!reader.atEnd()) {
+        if (peek && !(reader.peekLine(peeked) && reader.peekLine(peeked)))
+            return lines << u"no line to look at, yet not at the end"_qs;
         if (!reader.readLine(line))
             return lines << u"no line, yet not at the end"_qs;
+        if (peek && line != peeked)
+            return lines << u"the line read is not the one looked at"_qs;
         lines << line;
     }
     if (reader.readLine(line))
@@ -102,6 +108,9 @@ private slots:
         QVERIFY(reader.open(file.fileName()));
         QTEST(reader.encoding(), "encoding");
         QTEST(readAll(reader), "expected");
+        // Looking at each line first changes nothing of what is read.
+        QVERIFY(reader.open(file.fileName()));
+        QTEST(readAll(reader, true), "expected");
     }
 
     // What is no report gives nothing to read, and says why, without waiting.
