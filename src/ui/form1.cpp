@@ -91,6 +91,9 @@ void Form1::Form_Load()
 {
     m_match.pickSpeed(1);
     LEER_OPCIONES();
+    // Dialogs start where the last report or picture was, else in the shipped ones.
+    Archivo->setStartFolder({m_recent->newest(), m_programDir + QStringLiteral("/ejemplos")});
+    Archivo2->setStartFolder({Archivo2->FileName, m_programDir + QStringLiteral("/fondos")});
 }
 
 // The toolbar's playback buttons and the timer as the match's state has them.
