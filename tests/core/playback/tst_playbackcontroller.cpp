@@ -223,10 +223,6 @@ private slots:
         QCOMPARE(skipped.match(), played.match()); // the score, the minute and the recent lines
         QVERIFY(skipped.state() == played.state() && skipped.view() == played.view()
                 && skipped.clockRunning() == played.clockRunning() && skipped.lists() == played.lists());
-        // It stops only where its target is, or where the match ends.
-        const PlaybackState stop = target == SkipTarget::Goal ? PlaybackState::Running
-                                   : target == SkipTarget::HalfTime ? PlaybackState::HalfTime : PlaybackState::Finished;
-        QVERIFY(skipped.state() == stop || skipped.state() == PlaybackState::Finished);
         for (int i = 0; i < 100000 && played.state() != PlaybackState::Finished; ++i) {
             const bool running = played.state() == PlaybackState::Running;
             QCOMPARE(running ? skipped.tick() : skipped.start(), running ? played.tick() : played.start());
