@@ -5,6 +5,8 @@
 #include "notices.h"
 #include "recentmenu.h"
 #include "reportdrop.h"
+#include "statusline.h"
+#include "userguide.h"
 #include "kit/artwork.h"
 #include "kit/classiclook.h"
 #include "kit/commondialog.h"
@@ -59,8 +61,10 @@ Form1::Form1(const QString &programDir, QWidget *parent)
     setWindowIcon(Artwork::icon(QStringLiteral(":/tezmaro.svg"), {16, 32, 48}));
     build(this);
     m_recent = new RecentMenu(Recientes, recentReportsPath(), this);
+    m_status = new StatusLine(this);
     connectElements();
     Form_Load();
+    showState();
 }
 
 Form1::~Form1() = default;
@@ -89,23 +93,28 @@ void Form1::connectElements()
 
 void Form1::Form_Load()
 {
-    m_match.pickSpeed(1);
+    pickSpeed(1);
     LEER_OPCIONES();
+    // Dialogs start where the last report or picture was, else in the shipped ones.
+    Archivo->setStartFolder({m_recent->newest(), m_programDir + QStringLiteral("/ejemplos")});
+    Archivo2->setStartFolder({Archivo2->FileName, m_programDir + QStringLiteral("/fondos")});
 }
 
-// The toolbar's playback buttons and the timer as the match's state has them.
-// Nothing else enables or disables those buttons.
+// The playback commands, the timer and the status line as the match's state
+// has them. Nothing else enables or disables those commands.
 void Form1::showState()
 {
     const StateView view = m_match.view();
     Toolbar1->button(StartButton)->setEnabled(view.start);
     Toolbar1->button(PauseButton)->setEnabled(view.pause);
     Toolbar1->button(StatisticsButton)->setEnabled(view.statistics);
+    showPartidoEntries(view);
     Toolbar::setToolTipText(Toolbar1->button(StartButton), view.startToolTip());
     if (view.timer == StateView::Timer::Stop)
         Timer1->stop();
     else if (view.timer == StateView::Timer::Run && !Timer1->isActive())
         Timer1->start();
+    m_status->show(m_match);
 }
 
 // Opening a match
@@ -201,6 +210,8 @@ void Form1::pickSpeed(qint16 option)
         Timer1->setInterval(*period);
         Timer1->start();
     }
+    showSpeed(option);
+    m_status->show(m_match);
 }
 
 void Form1::Option1_Click() { pickSpeed(1); }
@@ -315,6 +326,12 @@ void Form1::avisar(const QString &title, const QString &text, const QString &nam
     box.setTextFormat(Qt::PlainText);
     emit aboutToWarn(&box);
     box.exec();
+}
+
+void Form1::Guia_Click()
+{
+    if (!openUserGuide(m_programDir))
+        avisar(QStringLiteral("Guía"), guideNotice(userGuidePath(m_programDir)), QStringLiteral("Guia_Error"));
 }
 
 void Form1::Acerca_Click()

@@ -10,6 +10,7 @@ struct SettingsValues;
 class QAction;
 class QMessageBox;
 class RecentMenu;
+class StatusLine;
 
 // The main window: replays a match report line by line with a running clock,
 // the scoreboard, both crests and the goals, cards and substitutions of each
@@ -64,12 +65,18 @@ public slots:
     void Option4_Click();
     void Option5_Click();
     void Toolbar1_ButtonClick(QAction *Button);
+    void Comenzar_Click();
+    void Pausar_Click();
+    void Ir_Gol_Click();
+    void Ir_Descanso_Click();
+    void Ir_Final_Click();
     void Timer1_Timer();
     void Predeterminado_Click();
     void Escoger_Click();
     void Predeterminado2_Click();
     void Escoger2_Click();
     void Fondo_Aplicacion_Click();
+    void Guia_Click();
     void Acerca_Click();
 
 private:
@@ -78,6 +85,7 @@ private:
     void showState();
     void apply(const PlaybackChange &change);
     void pickSpeed(qint16 option);
+    void skip(SkipTarget target);
     void setBackgroundColour(qint32 colour);
     void applyNarrationFont(const NarrationFont &font);
     // The settings as the dialog components and the picture pair hold them.
@@ -86,6 +94,7 @@ private:
     QString m_programDir;
     PlaybackController m_match;
     RecentMenu *m_recent = nullptr;
+    StatusLine *m_status = nullptr;
     // A failed save has been told and no save has succeeded since.
     bool m_saveFailureTold = false;
 };

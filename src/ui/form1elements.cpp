@@ -10,6 +10,7 @@
 #include "kit/toolbar.h"
 #include "playback/playbackcontroller.h"
 
+#include <QActionGroup>
 #include <QHash>
 #include <QListWidget>
 #include <QMainWindow>
@@ -112,14 +113,39 @@ struct MenuEntry
     const char *menu; // the menu it belongs to, "" for the menu bar
     QKeyCombination shortcut;
     const char *slot; // the window's handler; a menu has none, nor has the separator "-"
+    // The shortcut other programs use for the same command.
+    QKeyCombination usual = {};
+    // Entries with a group are its radio buttons: one of them is checked.
+    const char *group = nullptr;
 };
 
+// The pace of each speed, as the tick sets it for narration lines.
+constexpr const char *SpeedCaptions[] = {
+    "Velocidad 1: una línea cada 5 segundos", "Velocidad 2: una línea cada 3 segundos",
+    "Velocidad 3: una línea por segundo",     "Velocidad 4: dos líneas por segundo",
+    "Velocidad 5: diez líneas por segundo",
+};
+
+// Space is the shortcut of both start and pause: only the one enabled takes it.
 constexpr MenuEntry Menus[] = {
     {"Archivo3", "&Archivo", "", {}, nullptr},
-    {"Abrir_Encuentro", "Abrir Encuentro", "Archivo3", Qt::CTRL | Qt::Key_A, "Abrir_Encuentro_Click"},
+    {"Abrir_Encuentro", "Abrir Encuentro", "Archivo3", Qt::CTRL | Qt::Key_A, "Abrir_Encuentro_Click", Qt::CTRL | Qt::Key_O},
     {"Recientes", "Recientes", "Archivo3", {}, nullptr},
     {"A", "-", "Archivo3", {}, nullptr},
-    {"Salir", "Salir", "Archivo3", Qt::CTRL | Qt::Key_S, "Salir_Click"},
+    {"Salir", "Salir", "Archivo3", Qt::CTRL | Qt::Key_S, "Salir_Click", Qt::CTRL | Qt::Key_Q},
+    {"Partido", "&Partido", "", {}, nullptr},
+    {"Comenzar", "Comenzar / Continuar", "Partido", QKeyCombination(Qt::Key_Space), "Comenzar_Click"},
+    {"Pausar", "Pausar", "Partido", QKeyCombination(Qt::Key_Space), "Pausar_Click"},
+    {"Partido_A", "-", "Partido", {}, nullptr},
+    {"Ir_Gol", "Ir al próximo gol", "Partido", Qt::CTRL | Qt::Key_G, "Ir_Gol_Click"},
+    {"Ir_Descanso", "Ir al descanso", "Partido", Qt::CTRL | Qt::Key_D, "Ir_Descanso_Click"},
+    {"Ir_Final", "Ir al final", "Partido", Qt::CTRL | Qt::Key_F, "Ir_Final_Click"},
+    {"Partido_B", "-", "Partido", {}, nullptr},
+    {"Velocidad1", SpeedCaptions[0], "Partido", QKeyCombination(Qt::Key_1), "Option1_Click", {}, "Velocidad"},
+    {"Velocidad2", SpeedCaptions[1], "Partido", QKeyCombination(Qt::Key_2), "Option2_Click", {}, "Velocidad"},
+    {"Velocidad3", SpeedCaptions[2], "Partido", QKeyCombination(Qt::Key_3), "Option3_Click", {}, "Velocidad"},
+    {"Velocidad4", SpeedCaptions[3], "Partido", QKeyCombination(Qt::Key_4), "Option4_Click", {}, "Velocidad"},
+    {"Velocidad5", SpeedCaptions[4], "Partido", QKeyCombination(Qt::Key_5), "Option5_Click", {}, "Velocidad"},
     {"Opciones", "&Opciones", "", {}, nullptr},
     {"CFondo", "Cambiar Color", "Opciones", {}, nullptr},
     {"Predeterminado", "Predeterminado", "CFondo", {}, "Predeterminado_Click"},
@@ -128,6 +154,7 @@ constexpr MenuEntry Menus[] = {
     {"Predeterminado2", "Predeterminado", "Tipo_de_Letra", {}, "Predeterminado2_Click"},
     {"Escoger2", "Escoger", "Tipo_de_Letra", {}, "Escoger2_Click"},
     {"Fondo_Aplicacion", "Imagen de Fondo", "Opciones", {}, "Fondo_Aplicacion_Click"},
+    {"Guia", "&Guía", "", QKeyCombination(Qt::Key_F1), "Guia_Click"},
     {"Acerca", "A&cerca", "", {}, "Acerca_Click"},
 };
 
@@ -216,8 +243,6 @@ void describe(QWidget *widget, const Element &e)
         widget->setAccessibleDescription(text);
     else
         widget->setAccessibleName(text);
-    if (e.kind == Kind::Option)
-        widget->setToolTip(text);
 }
 
 template<typename T>
@@ -228,6 +253,11 @@ void find(QObject *root, T *&member, const char *name)
 }
 
 } // namespace
+
+QString speedCaption(qint16 option)
+{
+    return option >= 1 && option <= 5 ? QString::fromUtf8(SpeedCaptions[option - 1]) : QString();
+}
 
 void setColours(QWidget *widget, const QColor &background, const QColor &text)
 {
@@ -289,13 +319,17 @@ void Form1Elements::bind(QWidget *client)
     find(w, Texto_Narracion, "Texto_Narracion"), find(w, Image2, "Image2"), find(w, Image1, "Image1");
     find(w, Label6, "Label6"), find(w, Label7, "Label7"), find(w, Label5, "Label5"), find(w, Label2, "Label2");
     find(w, Label3, "Label3"), find(w, Label4, "Label4"), find(w, Recientes, "Recientes");
+    find(w, Comenzar, "Comenzar"), find(w, Pausar, "Pausar"), find(w, Ir_Gol, "Ir_Gol");
+    find(w, Ir_Descanso, "Ir_Descanso"), find(w, Ir_Final, "Ir_Final");
 }
 
 // What the table cannot say: the picked speed, the toolbar's buttons and
 // images, the crests' sizing, the stacking and the tab order.
 void Form1Elements::finish()
 {
-    Option1->setChecked(true);
+    showSpeed(1);
+    for (qint16 option = 1; option <= 5; ++option)
+        options()[option - 1]->setToolTip(speedCaption(option));
     Label8->setWordWrap(false);
     // The speed selector lies in front of the toolbar's right part.
     Frame2->raise();
@@ -358,7 +392,19 @@ void Form1Elements::buildMenus(QMainWindow *window)
         QAction *action = !menu ? window->menuBar()->addAction(caption)
                                 : entry.slot ? menu->addAction(caption) : menu->addSeparator();
         action->setObjectName(name);
-        action->setShortcut(entry.shortcut);
+        action->setShortcuts({entry.shortcut, entry.usual});
+        // A key held down gives its command once: a held Space would start
+        // and pause by turns.
+        action->setAutoRepeat(false);
+        if (entry.group) {
+            auto *group = window->findChild<QActionGroup *>(QLatin1String(entry.group));
+            if (!group) {
+                group = new QActionGroup(window);
+                group->setObjectName(QLatin1String(entry.group));
+            }
+            action->setCheckable(true);
+            group->addAction(action);
+        }
         if (entry.slot) {
             const QByteArray slot = entry.slot;
             QObject::connect(action, &QAction::triggered, window,
@@ -405,6 +451,25 @@ void Form1Elements::showCrests(const QString &homeFile, const QString &awayFile)
     // keeps its proportions.
     Image2->setScaledContents(fitsCrestBox(away.size()));
     Image2->setPixmap(fittedCrest(away));
+}
+
+void Form1Elements::showPartidoEntries(const StateView &view)
+{
+    Comenzar->setEnabled(view.start);
+    Pausar->setEnabled(view.pause);
+    for (QAction *skip : {Ir_Gol, Ir_Descanso, Ir_Final})
+        skip->setEnabled(view.skip);
+}
+
+void Form1Elements::showSpeed(qint16 option)
+{
+    if (option < 1 || option > 5)
+        return;
+    QRadioButton *picked = options()[option - 1];
+    // Checked quietly: its toggle would pick the speed once more.
+    const QSignalBlocker quiet(picked);
+    picked->setChecked(true);
+    Toolbar1->window()->findChild<QAction *>(QStringLiteral("Velocidad%1").arg(option))->setChecked(true);
 }
 
 void Form1Elements::setNarrationSize(NarrationSize size)

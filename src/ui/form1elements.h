@@ -10,6 +10,7 @@ class FitLabel;
 class FrameBox;
 class ImageList;
 class PictureBox;
+class QAction;
 class QLabel;
 class QListWidget;
 class QMainWindow;
@@ -19,6 +20,7 @@ class QTimer;
 class QWidget;
 class Toolbar;
 enum class NarrationSize;
+struct StateView;
 
 // The main window's elements, made from one table in the order the classic
 // layout created them, each with its name as object name. The window wires
@@ -60,6 +62,12 @@ struct Form1Elements
     FitLabel *Label4 = nullptr;
     // The "Recientes" submenu of "&Archivo", filled by its own class.
     QMenu *Recientes = nullptr;
+    // Entries of "&Partido": the start and pause commands and the skips.
+    QAction *Comenzar = nullptr;
+    QAction *Pausar = nullptr;
+    QAction *Ir_Gol = nullptr;
+    QAction *Ir_Descanso = nullptr;
+    QAction *Ir_Final = nullptr;
 
     void build(QMainWindow *window);
 
@@ -75,6 +83,10 @@ struct Form1Elements
     void showCrests(const QString &homeFile, const QString &awayFile);
     // Texto_Narracion at a size relative to the narration font Archivo holds.
     void setNarrationSize(NarrationSize size);
+    // The "&Partido" entries enabled as the state has its commands.
+    void showPartidoEntries(const StateView &view);
+    // The speed picked, both in the option buttons and in the menu.
+    void showSpeed(qint16 option);
 
 private:
     // The menu entries call the window's handlers by their slot names.
@@ -82,6 +94,9 @@ private:
     void bind(QWidget *client);
     void finish();
 };
+
+// "Velocidad 1: una línea cada 5 segundos": a speed option and its pace.
+QString speedCaption(qint16 option);
 
 // Background and text colours of a widget; an invalid colour leaves that one
 // as it is.

@@ -4,6 +4,7 @@
 #include "kit/classiclook.h"
 #include "kit/picturebox.h"
 
+#include <QAction>
 #include <QPushButton>
 
 namespace {
@@ -48,6 +49,17 @@ Form2::Form2(const QString &reportPath, quint32 backColor, QWidget *parent)
     setTabOrder(Command1, Command2);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    // The keys turn the pages as the buttons do; a disabled button's click does nothing.
+    const std::pair<QPushButton *, QList<QKeySequence>> keys[] = {
+        {Command1, {Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Up}},
+        {Command2, {Qt::Key_PageDown, Qt::Key_Right, Qt::Key_Down}},
+    };
+    for (const auto &[button, sequences] : keys) {
+        auto *turn = new QAction(this);
+        turn->setShortcuts(sequences);
+        addAction(turn);
+        connect(turn, &QAction::triggered, button, &QPushButton::click);
+    }
 
     Form_Load();
 }

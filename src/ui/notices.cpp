@@ -44,3 +44,9 @@ QString savingNotice(const QString &path, const QString &reason)
 {
     return QStringLiteral("No se pudieron guardar las opciones en «%1»: %2.").arg(QDir::toNativeSeparators(path), reason);
 }
+
+QString guideNotice(const QString &path)
+{
+    return QStringLiteral("No se pudo mostrar la guía del usuario; puede abrirla usted desde «%1».")
+        .arg(QDir::toNativeSeparators(path));
+}

@@ -15,3 +15,5 @@ QString recentGoneNotice(const QString &path);
 QString pictureNotice(const QString &path);
 // Settings that could not be saved to path, for the reason given.
 QString savingNotice(const QString &path, const QString &reason);
+// The user guide, not there or with no program to show it.
+QString guideNotice(const QString &path);

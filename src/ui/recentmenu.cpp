@@ -63,6 +63,11 @@ void RecentMenu::remove(const QString &path)
     fill();
 }
 
+QString RecentMenu::newest() const
+{
+    return m_list.entries().isEmpty() ? QString() : m_list.entries().constFirst().path;
+}
+
 void RecentMenu::fill()
 {
     // Deleted later: fill() may run from an entry's own trigger.

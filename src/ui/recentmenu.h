@@ -20,6 +20,8 @@ public:
 
     void add(const QString &path, const QString &match);
     void remove(const QString &path);
+    // The report opened last; empty when there is none.
+    QString newest() const;
 
 signals:
     void chosen(const QString &path);

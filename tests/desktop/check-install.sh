@@ -21,6 +21,7 @@ check "executable in the program folder" test -x "$program/tezmaro"
 for folder in escudos ejemplos fondos; do
     check "$folder/ in the program folder" test -n "$(ls -A "$program/$folder" 2>/dev/null)"
 done
+check "the user guide in the program folder" test -s "$program/docs/guia.html"
 check "bin/tezmaro is a link" test -L "$prefix/bin/tezmaro"
 check "bin/tezmaro leads to the program folder's executable" \
     test "$(readlink -f "$prefix/bin/tezmaro")" = "$(readlink -f "$program/tezmaro")"

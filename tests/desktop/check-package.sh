@@ -42,6 +42,7 @@ check "program in its folder" has "./usr/lib/tezmaro/tezmaro"
 for folder in escudos ejemplos fondos; do
     check "$folder/ in the program folder" grep -q "^\./usr/lib/tezmaro/$folder/." <<<"$contents"
 done
+check "the user guide in the program folder" has "./usr/lib/tezmaro/docs/guia.html"
 check "bin/ link" has "./usr/bin/tezmaro -> ../lib/tezmaro/tezmaro"
 check "launcher" has "./usr/share/applications/$app_id.desktop"
 check "icon" has "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"

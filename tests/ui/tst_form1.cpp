@@ -4,9 +4,12 @@
 #include "kit/picturebox.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QEventLoop>
 #include <QLabel>
 #include <QListWidget>
+#include <QRadioButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -32,8 +35,9 @@ QString fileText(const QString &path)
 } // namespace
 
 // The main window on a program folder of its own, found by object names:
-// what it shows of an opening and a replay, and the appearance commands,
-// given through the menu entries a user picks.
+// what it shows of an opening and a replay, the skips, the keys and the
+// status line, and the appearance commands, given through the menu entries
+// and keys a user picks.
 class TestForm1 : public QObject
 {
     Q_OBJECT
@@ -41,6 +45,7 @@ class TestForm1 : public QObject
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Form1> m_window;
     std::unique_ptr<Notices> m_notices;
+    QList<QUrl> m_shownUrls;
 
     void restart()
     {
@@ -54,6 +59,30 @@ class TestForm1 : public QObject
     QString score() { return text("Label1") + ' ' + text("Label2") + '-' + text("Label3"); }
     QString file(const char *name) { return m_dir->filePath(QLatin1String(name)); }
     void click(int position) { toolbarButton(*m_window, position)->trigger(); }
+    void key(int key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(m_window.get(), Qt::Key(key), modifiers); }
+    // Shown and active, as the window's shortcuts need.
+    void activate()
+    {
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    // o opens the sample, x and n a broken report and one without teams;
+    // s starts, p pauses, t plays to the next stop.
+    void go(const QString &steps)
+    {
+        for (QChar step : steps) {
+            if (step == u'x' || step == u'n')
+                writeFile(file("partido.txt"),
+                          step == u'n' ? "Leche\r\nPan\r\n" : QByteArray(Report).replace("(CSIE) en Estadio Mayor (Valle)", "en Mayor"));
+            if (step == u's' || step == u'p')
+                click(step == u's' ? 2 : 3);
+            else if (step == u't')
+                playToStop(*m_window);
+            else
+                open(step == u'o' ? Sample : file("partido.txt"));
+        }
+    }
     void command(const char *menuEntry) { part<QAction>(menuEntry)->trigger(); }
     void open(const QString &path)
     {
@@ -89,6 +118,9 @@ class TestForm1 : public QObject
                  font.italic() ? " italic" : "", narration->palette().color(QPalette::WindowText).name())
             .arg(picture.width()).arg(picture.height());
     }
+
+public slots:
+    void openUrl(const QUrl &url) { m_shownUrls << url; }
 
 private slots:
     void init()
@@ -219,34 +251,115 @@ private slots:
     // named and plays all the same.
     void commands_data()
     {
-        QTest::addColumn<QString>("steps"); // o opens the sample, x and n a broken report and one
-                                            // without teams; s starts, t plays to the next stop
-        QTest::addColumn<QString>("expected"); // buttons 2 to 4, tool tip and timer | messages | home name
+        QTest::addColumn<QString>("steps"); // as go() takes them
+        QTest::addColumn<QString>("expected"); // buttons 2 to 4, tool tip and timer | messages | home name | title
 
-        QTest::newRow("running") << "os" << "-C- Continuar Partida running||Racing Club Arenales";
-        QTest::newRow("finished") << "ostst" << "--D Comenzar Partida||Racing Club Arenales";
-        QTest::newRow("opened while running: the clock runs on") << "oso" << "B-- Comenzar Partida running||Racing Club Arenales";
-        QTest::newRow("failed opening while running: the home name shows")
-            << "osx" << "--- Comenzar Partida|No se pudo abrir «partido.txt»: la línea de los equipos no se entiende.|Atletico Rio";
-        QTest::newRow("no teams line: it plays all the same")
-            << "n" << "B-- Comenzar Partida|«partido.txt» no es un informe de partido: falta la línea de los equipos.|";
+        QTest::newRow("opened while running: the clock runs on")
+            << "oso" << "B-- Comenzar Partida running||Racing Club Arenales|Racing Club Arenales - Deportivo Peñascal — Tezmaro 1.1";
+        QTest::newRow("failed opening while running: the home name shows") << "osx"
+            << "--- Comenzar Partida|No se pudo abrir «partido.txt»: la línea de los equipos no se entiende.|Atletico Rio|Tezmaro 1.1";
+        QTest::newRow("no teams line: it plays all the same, named by its file") << "n"
+            << "B-- Comenzar Partida|«partido.txt» no es un informe de partido: falta la línea de los equipos.||partido.txt — Tezmaro 1.1";
     }
 
     void commands()
     {
         QFETCH(QString, steps);
-        for (QChar step : steps) {
-            if (step == u'x' || step == u'n')
-                writeFile(file("partido.txt"),
-                          step == u'n' ? "Leche\r\nPan\r\n" : QByteArray(Report).replace("(CSIE) en Estadio Mayor (Valle)", "en Mayor"));
-            if (step == u's')
-                click(2);
-            else if (step == u't')
-                playToStop(*m_window);
-            else
-                open(step == u'o' ? Sample : file("partido.txt"));
-        }
-        QTEST(state() + '|' + takeNotices().join(u'\n') + '|' + text("Label4"), "expected");
+        go(steps);
+        QTEST(state() + '|' + takeNotices().join(u'\n') + '|' + text("Label4") + '|' + m_window->windowTitle(), "expected");
+    }
+
+    // Space starts, pauses and continues as buttons 2 and 3 do, whichever is
+    // enabled, and the menu's entries follow them; the number keys pick the
+    // speed in the options and the menu, at once while the clock runs; the
+    // skips' keys play on to their stop. The status line says where the
+    // match stands.
+    void keysInEveryState_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("keys"); // g, d and f with Ctrl
+        QTest::addColumn<QString>("expected"); // buttons and timer, its period, skips | clock and score | status line
+
+        const QString pace = "Velocidad 1: una línea cada 5 segundos";
+        QTest::newRow("start-up: only the speed") << "" << " 2g"
+            << "--- Comenzar Partida 1|0 0-0|Sin partido Abra un informe con Ctrl+A Velocidad 2: una línea cada 3 segundos";
+        QTest::newRow("ready: Space starts") << "o" << "5 "
+            << "-C- Continuar Partida running 1 skips|0 0-0|Jugando Velocidad 5: diez líneas por segundo";
+        QTest::newRow("ready: to the first goal") << "o" << "g" << "-C- Continuar Partida running 5000 skips|8 1-0|Jugando " + pace;
+        QTest::newRow("running: Space pauses") << "os" << "4 "
+            << "B-- Continuar Partida 500 skips|0 0-0|En pausa Velocidad 4: dos líneas por segundo";
+        QTest::newRow("paused: Space continues") << "osp" << " 3"
+            << "-C- Continuar Partida running 1000 skips|0 0-0|Jugando Velocidad 3: una línea por segundo";
+        QTest::newRow("paused: to the end, past half time") << "osp" << "f" << "--D Comenzar Partida 5000|90 3-2|Final " + pace;
+        QTest::newRow("half time: Space continues") << "ost" << " " << "-C- Continuar Partida running 1 skips|45 1-1|Jugando " + pace;
+        QTest::newRow("half time: to half time is to the end") << "ost" << "d" << "--D Comenzar Partida 5000|90 3-2|Final " + pace;
+        QTest::newRow("finished: Space does nothing") << "ostst" << " " << "--D Comenzar Partida 5000|90 3-2|Final " + pace;
+    }
+
+    void keysInEveryState()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, keys);
+        go(steps);
+        activate(); // after the open dialog, which had the keyboard
+        for (QChar typed : keys)
+            typed.isLetter() ? key(Qt::Key_A + typed.unicode() - u'a', Qt::ControlModifier)
+                             : QTest::keyClick(m_window.get(), typed.toLatin1());
+        const qint16 speed = m_window->partido().speed();
+        QVERIFY(part<QRadioButton>(QStringLiteral("Option%1").arg(speed))->isChecked()
+                && part<QAction>(QStringLiteral("Velocidad%1").arg(speed))->isChecked());
+        QVERIFY(part<QAction>("Comenzar")->isEnabled() == toolbarButton(*m_window, 2)->isEnabled()
+                && part<QAction>("Pausar")->isEnabled() == toolbarButton(*m_window, 3)->isEnabled());
+        QString status;
+        for (QLabel *label : m_window->statusBar()->findChildren<QLabel *>())
+            status += label->isVisibleTo(m_window.get()) ? ' ' + label->text() : QString();
+        QTEST(state() + ' ' + QString::number(part<QTimer>("Timer1")->interval()) + (part<QAction>("Ir_Gol")->isEnabled() ? " skips|" : "|")
+                  + score() + '|' + status.trimmed(),
+              "expected");
+    }
+
+    // The report dialog opens first in the program's samples, the picture
+    // dialog in its pictures; afterwards each where the last was chosen, also
+    // after a restart. Ctrl+A and Ctrl+O both ask for a report.
+    void dialogsStartInTheirFolders()
+    {
+        command("Vaciar_Lista"); // no report opened yet
+        for (const char *folder : {"ejemplos", "fondos", "otra"})
+            QVERIFY(QDir(m_dir->path()).mkdir(folder));
+        QVERIFY(QFile::copy(Sample, file("otra/informe.txt")) && QFile::copy(Campo, file("otra/campo.gif")));
+        QStringList folders;
+        const auto ask = [&](const char *dialog, const QString &choice, int reportKey = 0) {
+            answerNext(part<CommonDialog>(dialog), [&folders, choice](QDialog *shown) {
+                folders << static_cast<QFileDialog *>(shown)->directory().absolutePath();
+                static_cast<QFileDialog *>(shown)->selectFile(choice);
+                return !choice.isEmpty();
+            });
+            activate();
+            reportKey ? key(reportKey, Qt::ControlModifier) : command("Fondo_Aplicacion");
+        };
+        restart();
+        ask("Archivo", file("otra/informe.txt"), Qt::Key_A);
+        ask("Archivo2", file("otra/campo.gif"));
+        restart();
+        ask("Archivo", QString(), Qt::Key_O);
+        ask("Archivo2", QString());
+        QCOMPARE(folders, QStringList({file("ejemplos"), file("fondos"), file("otra"), file("otra")}));
+    }
+
+    // F1 asks the desktop to show the guide in the program folder; without
+    // one, a message says where it was looked for.
+    void userGuide()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+        activate();
+        key(Qt::Key_F1);
+        QCOMPARE(takeNotices(), QStringList{"No se pudo mostrar la guía del usuario; puede abrirla usted desde «"
+                                            + file("docs/guia.html") + "»."});
+        QVERIFY(QDir(m_dir->path()).mkdir("docs") && QFile::copy(TEZMARO_SOURCE_DIR "/docs/guia.html", file("docs/guia.html")));
+        activate(); // after the message, which had the keyboard
+        key(Qt::Key_F1);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(m_shownUrls, QList<QUrl>{QUrl::fromLocalFile(file("docs/guia.html"))});
     }
 
     // The chosen look shows at once and after a restart, the size written

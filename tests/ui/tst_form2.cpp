@@ -1,6 +1,7 @@
 #include "kit/picturebox.h"
 #include "form2.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -29,10 +30,11 @@ private slots:
     void init() { write(Report); }
 
     // Pressing ">>" three times shows pages 2 to 4, "<<" comes back; each
-    // button is disabled where it leads nowhere.
+    // button is disabled where it leads nowhere. Page Down, Right and Down
+    // turn on as ">>" does, Page Up, Left and Up back as "<<", never further.
     void paging_data()
     {
-        QTest::addColumn<QString>("presses");
+        QTest::addColumn<QString>("presses"); // buttons ">" "<", keys d u (pages), r l n p (arrows)
         QTest::addColumn<QString>("word");
         QTest::addColumn<QList<bool>>("enabled"); // "<<" and ">>"
 
@@ -40,6 +42,8 @@ private slots:
         QTest::newRow(">> three times disables >>") << ">>>" << "Bonus" << QList<bool>{true, false};
         QTest::newRow("<< from page 4 enables >>") << ">>><" << "Tiros" << QList<bool>{true, true};
         QTest::newRow("three >> then three << back to page 1") << ">>><<<" << "Rio" << QList<bool>{false, true};
+        QTest::newRow("Page Down and arrows on, and no further") << "drnd" << "Bonus" << QList<bool>{true, false};
+        QTest::newRow("Page Up and arrows back, and no further") << ">>>ulpu" << "Rio" << QList<bool>{false, true};
     }
 
     void paging()
@@ -47,8 +51,16 @@ private slots:
         QFETCH(QString, presses);
         QFETCH(QString, word);
         Form2 window(m_report, 0x00004000);
-        for (QChar press : presses)
-            button(window, press == u'>' ? "Command2" : "Command1")->click();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QHash<QChar, Qt::Key> keys{{u'd', Qt::Key_PageDown}, {u'u', Qt::Key_PageUp}, {u'r', Qt::Key_Right},
+                                         {u'l', Qt::Key_Left},     {u'n', Qt::Key_Down},   {u'p', Qt::Key_Up}};
+        for (QChar press : presses) {
+            if (keys.contains(press))
+                QTest::keyClick(QApplication::focusWidget(), keys.value(press));
+            else
+                button(window, press == u'>' ? "Command2" : "Command1")->click();
+        }
         for (const char *other : {"Rio", "Sierra", "Tiros", "Bonus"})
             QCOMPARE(shown(window).contains(QLatin1String(other)), word == QLatin1String(other));
         QTEST((QList<bool>{button(window, "Command1")->isEnabled(), button(window, "Command2")->isEnabled()}), "enabled");

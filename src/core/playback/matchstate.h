@@ -30,4 +30,6 @@ struct MatchState
     void resetForOpening();
     // The markers follow the home goals only: Marc is Home + 1, Marc2 is Home.
     void rebuildMarkers();
+
+    friend bool operator==(const MatchState &, const MatchState &) = default;
 };

@@ -17,6 +17,25 @@ void takeCuts(TeamsLine &teams, const TeamsLine &cut)
     teams.cuts = TeamsLine::AllCuts;
 }
 
+// A later change on top of what the ones before it changed.
+void accumulate(PlaybackChange &total, const PlaybackChange &step)
+{
+    total.state = step.state;
+    total.stateChanged = total.stateChanged || step.stateChanged;
+    total.prepareDisplay = total.prepareDisplay || step.prepareDisplay;
+    if (step.period)
+        total.period = step.period;
+    if (step.size != NarrationSize::Unchanged)
+        total.size = step.size;
+    if (step.narration)
+        total.narration = step.narration;
+    if (step.clock)
+        total.clock = step.clock;
+    total.homeScored = total.homeScored || step.homeScored;
+    total.awayScored = total.awayScored || step.awayScored;
+    total.entries += step.entries;
+}
+
 } // namespace
 
 PlaybackController::PlaybackController() = default;
@@ -178,6 +197,20 @@ PlaybackChange PlaybackController::wholeView() const
             change.entries.append({list + 1, text});
     }
     return change;
+}
+
+PlaybackChange PlaybackController::skip(SkipTarget target)
+{
+    PlaybackChange total = unchanged();
+    bool reached = false;
+    // Every tick reads a line or ends the match, so the report's end ends this.
+    while (!reached && viewOf(m_state).skip) {
+        const PlaybackChange step = m_state == PlaybackState::Running ? tick() : start();
+        accumulate(total, step);
+        reached = target == SkipTarget::Goal ? step.homeScored || step.awayScored
+                                             : target == SkipTarget::HalfTime && m_state == PlaybackState::HalfTime;
+    }
+    return total;
 }
 
 void PlaybackController::showNarration(PlaybackChange &change, const TickResult &tick)

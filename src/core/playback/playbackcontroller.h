@@ -49,6 +49,15 @@ struct PlaybackChange
     // whether the match elements are shown; if not, the match has not been
     // started and its printed header is what the view shows.
     bool whole = false;
+
+    friend bool operator==(const PlaybackChange &, const PlaybackChange &) = default;
+};
+
+// Where a skip plays on to.
+enum class SkipTarget {
+    Goal,     // just after the next line that scores
+    HalfTime, // the next half-time line
+    FullTime, // the full-time line
 };
 
 // One match: its report open for playback, what has been read of it and where
@@ -78,6 +87,13 @@ public:
     std::optional<int> pickSpeed(qint16 option);
     // Reads and handles the next line of the report.
     PlaybackChange tick();
+    // Plays on at once through the same ticks until the target, and answers
+    // what they changed together: the match then stands exactly as played
+    // there. A match not running is started (or continued) first; a half time
+    // on the way to a later target is continued as the user would. Where no
+    // target is ahead (no goal left, half time already past) the skip ends at
+    // full time or the end of the report.
+    PlaybackChange skip(SkipTarget target);
 
     // What the next tick will do with its line, looked at without handling it.
     struct Lookahead

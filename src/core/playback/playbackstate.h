@@ -14,9 +14,10 @@ enum class PlaybackState {
     Finished,
 };
 
-// What the window shows of a state: which of the start, pause and statistics
-// commands can be given, the start command's tool tip and what becomes of the
-// playback timer. Opening and exiting are always possible.
+// What the window shows of a state: which of the start, pause, skip and
+// statistics commands can be given, the start command's tool tip, what becomes
+// of the playback timer and the state's word in the status line. Opening and
+// exiting are always possible.
 struct StateView
 {
     enum class Timer {
@@ -31,8 +32,13 @@ struct StateView
     // "Continuar Partida" once the match has been started, otherwise "Comenzar Partida".
     bool continueTip = false;
     Timer timer = Timer::Keep;
+    // Playing on at once to the next goal, half time or full time: possible
+    // while a report is open for playback.
+    bool skip = false;
+    const char *status = "";
 
     QString startToolTip() const;
+    QString statusText() const { return QString::fromUtf8(status); }
 
     friend bool operator==(const StateView &, const StateView &) = default;
 };

@@ -100,6 +100,18 @@ std::optional<QString> CommonDialog::askOpenFile(const QString &title, const QSt
     return FileName;
 }
 
+void CommonDialog::setStartFolder(const QStringList &places)
+{
+    for (const QString &place : places) {
+        const QFileInfo info(place);
+        const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+        if (!place.isEmpty() && QFileInfo(folder).isDir()) {
+            m_lastFolder = folder;
+            return;
+        }
+    }
+}
+
 void CommonDialog::ShowColor()
 {
     QColorDialog dialog(ClassicLook::color(quint32(Color)), window());

@@ -38,6 +38,9 @@ public:
     // the chosen path, which FileName then holds; nothing when the dialog was
     // closed without a choice, FileName then being what it was before.
     std::optional<QString> askOpenFile(const QString &title, const QString &filter);
+    // The folder the next file-open dialog starts in: the first of places
+    // that is there, a file standing for its folder. None there changes nothing.
+    void setStartFolder(const QStringList &places);
 
 signals:
     // Emitted with each dialog just before it runs, so it can be scripted.

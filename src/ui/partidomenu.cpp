@@ -1,0 +1,38 @@
+// The main window's "&Partido" menu: start and pause as the toolbar has them,
+// and the skips to the next goal, half time and full time.
+#include "form1.h"
+
+#include <QTimer>
+
+void Form1::Comenzar_Click()
+{
+    apply(m_match.start());
+}
+
+void Form1::Pausar_Click()
+{
+    apply(m_match.pause());
+}
+
+void Form1::skip(SkipTarget target)
+{
+    apply(m_match.skip(target));
+    // The line it stopped at shows for a full period, as a played one does.
+    if (Timer1->isActive())
+        Timer1->start();
+}
+
+void Form1::Ir_Gol_Click()
+{
+    skip(SkipTarget::Goal);
+}
+
+void Form1::Ir_Descanso_Click()
+{
+    skip(SkipTarget::HalfTime);
+}
+
+void Form1::Ir_Final_Click()
+{
+    skip(SkipTarget::FullTime);
+}
