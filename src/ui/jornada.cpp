@@ -292,8 +292,14 @@ void Jornada::place()
         return;
     }
     const QWidget *main = parentWidget();
-    if (main)
-        move(main->frameGeometry().topRight() + QPoint(8, 0));
+    if (!main)
+        return;
+    // On a narrow screen it goes as far right as the screen allows, over the
+    // main window's right part rather than off the screen.
+    QPoint beside = main->frameGeometry().topRight() + QPoint(8, 0);
+    if (const QScreen *screen = main->screen())
+        beside.setX(qMax(screen->availableGeometry().left(), qMin(beside.x(), screen->availableGeometry().right() + 1 - width())));
+    move(beside);
 }
 
 void Jornada::hideEvent(QHideEvent *event)

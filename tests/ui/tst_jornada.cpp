@@ -3,6 +3,7 @@
 #include "kit/picturebox.h"
 #include "settings/settingslocation.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDropEvent>
@@ -141,7 +142,10 @@ private slots:
                 files->selectFile(names.join(u' '));
                 return true;
             });
-            part<QAction>("Abrir_Jornada")->trigger();
+            m_window->show();
+            QApplication::setActiveWindow(m_window.get());
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+            QTest::keyClick(m_window.get(), Qt::Key_J, Qt::ControlModifier);
         } else if (how == u"drop") {
             QMimeData data;
             for (const QString &path : paths)
@@ -157,6 +161,11 @@ private slots:
         QTEST(rows(), "rows");
         QCOMPARE(std::exchange(m_notices->texts, {}).join(u'\n'), notice);
         QCOMPARE(jornada() && jornada()->isVisible(), rows().size() > 0);
+        // The mark is told in words.
+        if (const int followed = m_window->jornada() ? m_window->jornada()->followedRow() : -1; followed >= 0) {
+            QAccessibleTableInterface *cells = QAccessible::queryAccessibleInterface(table())->tableInterface();
+            QCOMPARE(cells->cellAt(followed, 0)->text(QAccessible::Name), "En pantalla");
+        }
         QCOMPARE(shown(), held());
 
         m_window->openReports({Round[1]});
@@ -284,7 +293,9 @@ private slots:
         }
         m_window->show();
         m_window->openReports(Round);
-        const QPoint beside = m_window->frameGeometry().topRight() + QPoint(8, 0);
+        // Beside the main window, as far as the screen has room.
+        const int right = m_window->screen()->availableGeometry().right() + 1 - jornada()->width();
+        const QPoint beside(qMin(m_window->frameGeometry().right() + 9, right), m_window->frameGeometry().top());
         QCOMPARE(used ? jornada()->geometry().topLeft() : jornada()->frameGeometry().topLeft(), used ? QPoint(30, 40) : beside);
         jornada()->setGeometry(60, 70, 520, 310);
         jornada()->close();
