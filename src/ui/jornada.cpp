@@ -98,7 +98,7 @@ Jornada::Jornada(const QString &programDir, QWidget *parent)
     setObjectName(QStringLiteral("Jornada"));
     setWindowTitle(QStringLiteral("Jornada"));
     setModal(false);
-    resize(760, 380);
+    resize(840, 360);
 
     m_banner = new QLabel(this);
     m_banner->setObjectName(QStringLiteral("Aviso_Gol"));
@@ -122,14 +122,15 @@ Jornada::Jornada(const QString &programDir, QWidget *parent)
         {QString(), QStringLiteral("Local"), QStringLiteral("Resultado"), QStringLiteral("Visitante"),
          QStringLiteral("Minuto"), QStringLiteral("Último suceso")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Nothing is done with a selection, which would hide a goal's light: the
+    // keys and the mouse only pick the row to follow.
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setIconSize(QSize(CrestIcon, CrestIcon));
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setItemDelegateForColumn(Away, new CrestAfterName(m_table));
-    for (const auto &[column, width] : {std::pair{Mark, 28}, {Home, 170}, {Score, 76}, {Away, 170}, {Minute, 60}})
+    for (const auto &[column, width] : {std::pair{Mark, 24}, {Home, 220}, {Score, 72}, {Away, 220}, {Minute, 60}})
         m_table->setColumnWidth(column, width);
     // Double-click and Enter alike.
     connect(m_table, &QAbstractItemView::activated, this, [this](const QModelIndex &index) { emit followAsked(index.row()); });
@@ -223,8 +224,6 @@ void Jornada::showChange(const RoundChange &change)
         if (m_round->row(i).goalNow)
             light(i, true);
     }
-    if (change.switched)
-        m_table->selectRow(m_round->followedRow());
     if (change.banner)
         announce(*change.banner);
     const bool ended = m_round->followedRow() >= 0 && m_round->finished();

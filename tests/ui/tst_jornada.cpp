@@ -294,8 +294,9 @@ private slots:
         m_window->show();
         m_window->openReports(Round);
         // Beside the main window, as far as the screen has room.
-        const int right = m_window->screen()->availableGeometry().right() + 1 - jornada()->width();
-        const QPoint beside(qMin(m_window->frameGeometry().right() + 9, right), m_window->frameGeometry().top());
+        const QRect screen = m_window->screen()->availableGeometry();
+        const int left = qMin(m_window->frameGeometry().right() + 9, screen.right() + 1 - jornada()->width());
+        const QPoint beside(qMax(screen.left(), left), m_window->frameGeometry().top());
         QCOMPARE(used ? jornada()->geometry().topLeft() : jornada()->frameGeometry().topLeft(), used ? QPoint(30, 40) : beside);
         jornada()->setGeometry(60, 70, 520, 310);
         jornada()->close();
