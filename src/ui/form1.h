@@ -17,9 +17,9 @@ class StatusLine;
 // The main window: replays a match report line by line with a running clock,
 // the scoreboard, both crests and the goals, cards and substitutions of each
 // team, and keeps the user's appearance settings. The match and where its
-// replay stands are the playback controller's; the window shows what the
-// controller's commands and ticks change, and never reads them back from its
-// elements.
+// replay stands are the playback controller's (in a round, the round's, which
+// this window follows one match of); the window shows what the controller's
+// commands and ticks change, and never reads them back from its elements.
 class Form1 : public QMainWindow, private Form1Elements
 {
     Q_OBJECT
@@ -63,6 +63,7 @@ public slots:
     void Form_Load();
     void Abrir_Encuentro_Click();
     void Abrir_Jornada_Click();
+    void Ver_Jornada_Click();
     void Salir_Click();
     void Option1_Click();
     void Option2_Click();

@@ -24,6 +24,16 @@ void Form1::Abrir_Jornada_Click()
     openReports(Archivo->askOpenFiles(QStringLiteral("Buscar Jornada"), reportFilter()));
 }
 
+// The window back after it was closed, while the round plays on.
+void Form1::Ver_Jornada_Click()
+{
+    if (!m_round)
+        return;
+    m_jornada->show();
+    m_jornada->raise();
+    m_jornada->activateWindow();
+}
+
 void Form1::openReports(const QStringList &paths)
 {
     if (paths.size() == 1)

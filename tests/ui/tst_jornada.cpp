@@ -168,8 +168,9 @@ private slots:
         }
         QCOMPARE(shown(), held());
 
+        QCOMPARE(part<QAction>("Ver_Jornada")->isEnabled(), rows().size() > 0);
         m_window->openReports({Round[1]});
-        QVERIFY(!m_window->jornada() && (!jornada() || !jornada()->isVisible()));
+        QVERIFY(!m_window->jornada() && (!jornada() || !jornada()->isVisible()) && !part<QAction>("Ver_Jornada")->isEnabled());
         QCOMPARE(text("Label4"), "Real Club Puerto Alcázar");
     }
 
@@ -270,7 +271,8 @@ private slots:
     }
 
     // The window opens where it was left in an earlier run, beside the main
-    // window when nothing usable was kept; hidden, it keeps its place.
+    // window when nothing usable was kept; closed, it keeps its place, and
+    // "Ver Jornada" brings it back there.
     void place_data()
     {
         QTest::addColumn<QByteArray>("kept");
@@ -303,6 +305,10 @@ private slots:
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), "60 70 520 310\n");
+        // "Ver Jornada" brings it back where it was.
+        part<QAction>("Ver_Jornada")->trigger();
+        QVERIFY(jornada()->isVisible());
+        QCOMPARE(jornada()->geometry(), QRect(60, 70, 520, 310));
     }
 };
 
