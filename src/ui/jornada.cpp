@@ -89,6 +89,41 @@ std::optional<QRect> readPlace()
     return place;
 }
 
+QLabel *makeBanner(QWidget *parent)
+{
+    auto *banner = new QLabel(parent);
+    banner->setObjectName(QStringLiteral("Aviso_Gol"));
+    banner->setTextFormat(Qt::PlainText);
+    banner->setAlignment(Qt::AlignCenter);
+    QFont big = banner->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    banner->setFont(big);
+    banner->hide();
+    return banner;
+}
+
+QTableWidget *makeTable(QWidget *parent)
+{
+    auto *table = new QTableWidget(0, Columns, parent);
+    table->setObjectName(QStringLiteral("Partidos"));
+    table->setAccessibleName(QStringLiteral("Partidos de la jornada"));
+    table->setHorizontalHeaderLabels({QString(), QStringLiteral("Local"), QStringLiteral("Resultado"), QStringLiteral("Visitante"),
+                                      QStringLiteral("Minuto"), QStringLiteral("Último suceso")});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Nothing is done with a selection, which would hide a goal's light: the
+    // keys and the mouse only pick the row to follow.
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setIconSize(QSize(CrestIcon, CrestIcon));
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setItemDelegateForColumn(Away, new CrestAfterName(table));
+    for (const auto &[column, width] : {std::pair{Mark, 24}, {Home, 220}, {Score, 72}, {Away, 220}, {Minute, 60}})
+        table->setColumnWidth(column, width);
+    return table;
+}
+
 } // namespace
 
 Jornada::Jornada(const QString &programDir, QWidget *parent)
@@ -100,38 +135,13 @@ Jornada::Jornada(const QString &programDir, QWidget *parent)
     setModal(false);
     resize(840, 360);
 
-    m_banner = new QLabel(this);
-    m_banner->setObjectName(QStringLiteral("Aviso_Gol"));
-    m_banner->setTextFormat(Qt::PlainText);
-    m_banner->setAlignment(Qt::AlignCenter);
-    QFont big = m_banner->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.3);
-    m_banner->setFont(big);
-    m_banner->hide();
+    m_banner = makeBanner(this);
     m_bannerTimer = new QTimer(this);
     m_bannerTimer->setObjectName(QStringLiteral("Aviso_Tiempo"));
     m_bannerTimer->setSingleShot(true);
     m_bannerTimer->setInterval(LitMilliseconds);
     connect(m_bannerTimer, &QTimer::timeout, m_banner, &QLabel::hide);
-
-    m_table = new QTableWidget(0, Columns, this);
-    m_table->setObjectName(QStringLiteral("Partidos"));
-    m_table->setAccessibleName(QStringLiteral("Partidos de la jornada"));
-    m_table->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("Local"), QStringLiteral("Resultado"), QStringLiteral("Visitante"),
-         QStringLiteral("Minuto"), QStringLiteral("Último suceso")});
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Nothing is done with a selection, which would hide a goal's light: the
-    // keys and the mouse only pick the row to follow.
-    m_table->setSelectionMode(QAbstractItemView::NoSelection);
-    m_table->setIconSize(QSize(CrestIcon, CrestIcon));
-    m_table->setWordWrap(false);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setItemDelegateForColumn(Away, new CrestAfterName(m_table));
-    for (const auto &[column, width] : {std::pair{Mark, 24}, {Home, 220}, {Score, 72}, {Away, 220}, {Minute, 60}})
-        m_table->setColumnWidth(column, width);
+    m_table = makeTable(this);
     // Double-click and Enter alike.
     connect(m_table, &QAbstractItemView::activated, this, [this](const QModelIndex &index) { emit followAsked(index.row()); });
 
