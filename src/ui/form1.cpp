@@ -104,7 +104,10 @@ void Form1::Form_Load()
 // has them. Nothing else enables or disables those commands.
 void Form1::showState()
 {
-    const StateView view = m_match.view();
+    StateView view = partido().view();
+    // A skip would carry the followed match past the others of a round.
+    view.skip = view.skip && !m_round;
+    findChild<QAction *>(QStringLiteral("Ver_Jornada"))->setEnabled(bool(m_round));
     Toolbar1->button(StartButton)->setEnabled(view.start);
     Toolbar1->button(PauseButton)->setEnabled(view.pause);
     Toolbar1->button(StatisticsButton)->setEnabled(view.statistics);
@@ -114,7 +117,7 @@ void Form1::showState()
         Timer1->stop();
     else if (view.timer == StateView::Timer::Run && !Timer1->isActive())
         Timer1->start();
-    m_status->show(m_match);
+    m_status->show(partido());
 }
 
 // Opening a match
@@ -126,14 +129,14 @@ void Form1::Abrir_Encuentro_Click()
 
 void Form1::ABRIR()
 {
-    const std::optional<QString> chosen = Archivo->askOpenFile(
-        QStringLiteral("Buscar Encuentro"), QStringLiteral("Documentos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*"));
+    const std::optional<QString> chosen = Archivo->askOpenFile(QStringLiteral("Buscar Encuentro"), reportFilter());
     if (chosen)
         openReport(*chosen);
 }
 
 void Form1::openReport(const QString &path)
 {
+    leaveRound();
     Archivo->FileName = path;
     Cuadro_Principal->cls();
     for (QWidget *element : matchElements())
@@ -160,12 +163,6 @@ void Form1::openReport(const QString &path)
         avisar(QStringLiteral("Abrir Encuentro"), openingNotice(path, header.fault), QStringLiteral("Encuentro_Error"));
 }
 
-void Form1::openReports(const QStringList &paths)
-{
-    if (!paths.isEmpty())
-        openReport(paths.first());
-}
-
 // A report moved or deleted since is taken off the list, and the match on
 // show stays: opening it would only clear the window.
 void Form1::openRecent(const QString &path)
@@ -186,9 +183,9 @@ void Form1::Toolbar1_ButtonClick(QAction *Button)
     if (key == u"A")
         ABRIR();
     else if (key == u"B")
-        apply(m_match.start());
+        Comenzar_Click();
     else if (key == u"C")
-        apply(m_match.pause());
+        Pausar_Click();
     else if (key == u"D")
         Form2(Archivo->FileName, Archivo2->Color, this).exec();
     else if (key == u"E")
@@ -205,13 +202,13 @@ void Form1::Salir_Click()
 void Form1::pickSpeed(qint16 option)
 {
     // While the clock runs the new speed applies at once, a full new period from now.
-    if (const std::optional<int> period = m_match.pickSpeed(option)) {
+    if (const std::optional<int> period = m_round ? m_round->pickSpeed(option) : m_match.pickSpeed(option)) {
         Timer1->stop();
         Timer1->setInterval(*period);
         Timer1->start();
     }
     showSpeed(option);
-    m_status->show(m_match);
+    m_status->show(partido());
 }
 
 void Form1::Option1_Click() { pickSpeed(1); }
@@ -222,7 +219,10 @@ void Form1::Option5_Click() { pickSpeed(5); }
 
 void Form1::Timer1_Timer()
 {
-    apply(m_match.tick());
+    if (m_round)
+        applyRound(m_round->tick());
+    else
+        apply(m_match.tick());
 }
 
 // Shows what a command or a tick of the match changed.
@@ -247,9 +247,9 @@ void Form1::apply(const PlaybackChange &change)
     for (const ListEntry &entry : change.entries)
         eventLists[entry.list - 1]->addItem(entry.text.left(MaxListEntryLength));
     if (change.homeScored)
-        Label2->setText(QString::number(m_match.match().Home));
+        Label2->setText(QString::number(partido().match().Home));
     if (change.awayScored)
-        Label3->setText(QString::number(m_match.match().Away));
+        Label3->setText(QString::number(partido().match().Away));
     if (change.stateChanged)
         showState();
 }

@@ -2,11 +2,13 @@
 
 #include "form1elements.h"
 #include "playback/playbackcontroller.h"
+#include "round/roundcontroller.h"
 
 #include <QMainWindow>
 
 struct NarrationFont;
 struct SettingsValues;
+class Jornada;
 class QAction;
 class QMessageBox;
 class RecentMenu;
@@ -15,9 +17,9 @@ class StatusLine;
 // The main window: replays a match report line by line with a running clock,
 // the scoreboard, both crests and the goals, cards and substitutions of each
 // team, and keeps the user's appearance settings. The match and where its
-// replay stands are the playback controller's; the window shows what the
-// controller's commands and ticks change, and never reads them back from its
-// elements.
+// replay stands are the playback controller's (in a round, the round's, which
+// this window follows one match of); the window shows what the controller's
+// commands and ticks change, and never reads them back from its elements.
 class Form1 : public QMainWindow, private Form1Elements
 {
     Q_OBJECT
@@ -28,8 +30,10 @@ public:
     ~Form1() override;
 
     QString programDir() const { return m_programDir; }
-    // The match being replayed.
-    const PlaybackController &partido() const { return m_match; }
+    // The match being replayed: in a round, the one followed.
+    const PlaybackController &partido() const { return m_round ? m_round->followed() : m_match; }
+    // The round being replayed; none while a single match is.
+    const RoundController *jornada() const { return m_round.get(); }
 
     // The background picture: relative to the program folder (IMAGEN_NUM 0) or
     // the full path held by Archivo2 (IMAGEN_NUM 1).
@@ -40,8 +44,8 @@ public:
     // Opens a report as a choice in the open dialog would: the dialog
     // component's file name holds the path, as the statistics window reads it.
     void openReport(const QString &path);
-    // Opens reports named together, on the command line or in a drop, each
-    // as openReport() would: for now the first of them.
+    // Opens reports named together, on the command line, in a drop or in the
+    // round's open dialog: one as openReport() does, several as a round.
     void openReports(const QStringList &paths);
     void LEER_OPCIONES();
     void GUARDAR_OPCIONES();
@@ -58,6 +62,8 @@ signals:
 public slots:
     void Form_Load();
     void Abrir_Encuentro_Click();
+    void Abrir_Jornada_Click();
+    void Ver_Jornada_Click();
     void Salir_Click();
     void Option1_Click();
     void Option2_Click();
@@ -90,9 +96,20 @@ private:
     void applyNarrationFont(const NarrationFont &font);
     // The settings as the dialog components and the picture pair hold them.
     SettingsValues heldSettings() const;
+    static QString reportFilter();
+    // The round: the followed match in this window, every match in the
+    // "Jornada" window.
+    void openRound(const QStringList &paths);
+    void leaveRound();
+    void applyRound(const RoundChange &change);
+    void showWhole(const PlaybackChange &change);
+    void followRow(int row);
 
     QString m_programDir;
+    // The single match, while no round is open.
     PlaybackController m_match;
+    std::unique_ptr<RoundController> m_round;
+    Jornada *m_jornada = nullptr;
     RecentMenu *m_recent = nullptr;
     StatusLine *m_status = nullptr;
     // A failed save has been told and no save has succeeded since.

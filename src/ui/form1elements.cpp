@@ -131,6 +131,8 @@ constexpr MenuEntry Menus[] = {
     {"Archivo3", "&Archivo", "", {}, nullptr},
     {"Abrir_Encuentro", "Abrir Encuentro", "Archivo3", Qt::CTRL | Qt::Key_A, "Abrir_Encuentro_Click", Qt::CTRL | Qt::Key_O},
     {"Recientes", "Recientes", "Archivo3", {}, nullptr},
+    {"Abrir_Jornada", "Abrir Jornada", "Archivo3", Qt::CTRL | Qt::Key_J, "Abrir_Jornada_Click"},
+    {"Ver_Jornada", "Ver Jornada", "Archivo3", {}, "Ver_Jornada_Click"},
     {"A", "-", "Archivo3", {}, nullptr},
     {"Salir", "Salir", "Archivo3", Qt::CTRL | Qt::Key_S, "Salir_Click", Qt::CTRL | Qt::Key_Q},
     {"Partido", "&Partido", "", {}, nullptr},

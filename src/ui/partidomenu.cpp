@@ -6,16 +6,25 @@
 
 void Form1::Comenzar_Click()
 {
-    apply(m_match.start());
+    if (m_round)
+        applyRound(m_round->start());
+    else
+        apply(m_match.start());
 }
 
 void Form1::Pausar_Click()
 {
-    apply(m_match.pause());
+    if (m_round)
+        applyRound(m_round->pause());
+    else
+        apply(m_match.pause());
 }
 
 void Form1::skip(SkipTarget target)
 {
+    // The entries are off in a round (showState()).
+    if (m_round)
+        return;
     apply(m_match.skip(target));
     // The line it stopped at shows for a full period, as a played one does.
     if (Timer1->isActive())

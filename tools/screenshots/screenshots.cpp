@@ -8,11 +8,15 @@
 #include "form1.h"
 #include "kit/toolbar.h"
 #include "form2.h"
+#include "jornada.h"
 #include "scripteddialogs.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QTableWidget>
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -25,6 +29,29 @@ void save(QWidget *widget, const QString &path)
 {
     QApplication::processEvents();
     widget->window()->grab().save(path);
+}
+
+// Windows side by side on one picture, as they stand on the screen.
+void saveSide(const QList<QWidget *> &windows, const QString &path)
+{
+    QApplication::processEvents();
+    QList<QPixmap> shots;
+    QSize size(0, 0);
+    constexpr int Gap = 12;
+    for (QWidget *window : windows) {
+        shots << window->grab();
+        size = QSize(size.width() + shots.last().width() + Gap, qMax(size.height(), shots.last().height()));
+    }
+    QPixmap picture(size.width() - Gap, size.height());
+    picture.fill(QColor(0x30, 0x30, 0x30));
+    QPainter painter(&picture);
+    int x = 0;
+    for (const QPixmap &shot : shots) {
+        painter.drawPixmap(x, 0, shot);
+        x += shot.width() + Gap;
+    }
+    painter.end();
+    picture.save(path);
 }
 
 void playToStop(Form1 &window)
@@ -92,6 +119,27 @@ int main(int argc, char *argv[])
         about.show();
         save(&about, out.filePath(QStringLiteral("acerca.png")));
     }
+
+    // A round of the three samples: the second match followed from its 20th
+    // minute, just after its first goal.
+    QStringList round;
+    for (const char *name : {"arenales-penascal.txt", "puerto_alcazar-vallehondo.txt", "santa_olaya-torrealba.txt"})
+        round << programDir + QStringLiteral("/ejemplos/") + QLatin1String(name);
+    window.openReports(round);
+    toolbar->button(2)->trigger();
+    while (window.partido().match().Minuto < 20)
+        window.Timer1_Timer();
+    auto *jornada = window.findChild<Jornada *>(QStringLiteral("Jornada"));
+    auto *partidos = jornada->findChild<QTableWidget *>(QStringLiteral("Partidos"));
+    partidos->setCurrentCell(1, 1);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(partidos, &enter);
+    // The lights of the goals before have gone out, as they do after a few seconds.
+    for (QTimer *light : jornada->findChildren<QTimer *>())
+        QMetaObject::invokeMethod(light, "timeout");
+    while (window.partido().match().Home == 0 && window.partido().clockRunning())
+        window.Timer1_Timer();
+    saveSide({&window, jornada}, out.filePath(QStringLiteral("jornada.png")));
 
     // Another look: grey background, a narration font of its own, the pitch picture.
     auto *archivo2 = window.findChild<CommonDialog *>(QStringLiteral("Archivo2"));

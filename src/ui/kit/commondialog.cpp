@@ -57,11 +57,16 @@ QWidget *CommonDialog::window() const
 
 void CommonDialog::ShowOpen()
 {
+    showOpen(false);
+}
+
+QStringList CommonDialog::showOpen(bool several)
+{
     QFileDialog dialog(window(), DialogTitle, m_lastFolder);
     dialog.setObjectName(objectName() + QStringLiteral("_Open"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     const QStringList filters = nameFiltersFromFilter(Filter);
     if (!filters.isEmpty()) {
@@ -73,15 +78,16 @@ void CommonDialog::ShowOpen()
     dialog.setWindowModality(Qt::ApplicationModal);
     emit aboutToShow(&dialog);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return {};
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.constFirst().isEmpty())
-        return;
+        return {};
     FileName = chosen.constFirst();
     m_lastFolder = QFileInfo(FileName).absolutePath();
     const int index = int(filters.indexOf(dialog.selectedNameFilter()));
     if (index >= 0)
         FilterIndex = index + 1;
+    return chosen;
 }
 
 std::optional<QString> CommonDialog::askOpenFile(const QString &title, const QString &filter)
@@ -98,6 +104,19 @@ std::optional<QString> CommonDialog::askOpenFile(const QString &title, const QSt
         return std::nullopt;
     }
     return FileName;
+}
+
+QStringList CommonDialog::askOpenFiles(const QString &title, const QString &filter)
+{
+    const QString previous = FileName;
+    FileName.clear();
+    DialogTitle = title;
+    Filter = filter;
+    FilterIndex = 1;
+    const QStringList chosen = showOpen(true);
+    if (chosen.isEmpty())
+        FileName = previous;
+    return chosen;
 }
 
 void CommonDialog::setStartFolder(const QStringList &places)

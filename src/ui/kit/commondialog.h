@@ -38,6 +38,10 @@ public:
     // the chosen path, which FileName then holds; nothing when the dialog was
     // closed without a choice, FileName then being what it was before.
     std::optional<QString> askOpenFile(const QString &title, const QString &filter);
+    // The same dialog with several files selectable: the chosen paths, the
+    // first of them then in FileName; none when the dialog was closed without
+    // a choice.
+    QStringList askOpenFiles(const QString &title, const QString &filter);
     // The folder the next file-open dialog starts in: the first of places
     // that is there, a file standing for its folder. None there changes nothing.
     void setStartFolder(const QStringList &places);
@@ -48,6 +52,8 @@ signals:
 
 private:
     QWidget *window() const;
+    // The file-open dialog; the chosen paths, none when closed without a choice.
+    QStringList showOpen(bool several);
 
     // The folder the next file-open dialog starts in: where the last file was chosen.
     QString m_lastFolder;
