@@ -56,12 +56,6 @@ const QSize ClientSize = ClassicLook::rect(0, 0, 10140, 7620).size();
 // The stored default crests of the home and away sides.
 const QString StoredCrests[] = {QStringLiteral(":/escudo_local.svg"), QStringLiteral(":/escudo_visita.svg")};
 
-// The size of a crest in its place: scaled down to fit, keeping its proportions.
-QSize fittedCrestSize(const QSize &size)
-{
-    return fitsCrestBox(size) ? size : size.scaled(CrestBox, Qt::KeepAspectRatio);
-}
-
 // name, kind, container, caption, left, top, width, height, back, fore, font, size, bold, hidden, centred, accessible
 constexpr Element Elements[] = {
     {"Frame2", Kind::Frame, "", "", 1920, -140, 8295, 615, DarkGreen, 0x80000008, "", 0, false, false, false, "Velocidad"},
@@ -371,7 +365,8 @@ void Form1Elements::finish()
     // the look-alike font room for its own two lines.
     for (QLabel *name : {static_cast<QLabel *>(Label4), static_cast<QLabel *>(Label5)}) {
         const QRect place = m_layout.rect(name);
-        m_layout.setRect(name, {place.topLeft(), QSize(place.width(), qMax(place.height(), 2 * QFontMetrics(name->font()).lineSpacing()))});
+        const int twoLines = 2 * QFontMetrics(name->font()).lineSpacing();
+        m_layout.setRect(name, {place.topLeft(), QSize(place.width(), qMax(place.height(), twoLines))});
     }
     m_indicator = Option1->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, Option1);
     // Later elements of the table lie above earlier ones, and the labels must
