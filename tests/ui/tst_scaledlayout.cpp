@@ -186,10 +186,16 @@ private slots:
         playToStop(*m_window);
         choose("Tamano150");
         QStringList sizes;
+        // The size of each dialog and the pixel sizes of the fonts in it.
         const auto measure = [&sizes] {
             QWidget *dialog = QApplication::activeModalWidget();
-            sizes << QStringLiteral("%1x%2 %3").arg(dialog->width()).arg(dialog->height())
-                         .arg(QFontInfo(dialog->findChildren<QWidget *>().constFirst()->font()).pixelSize());
+            QStringList fonts;
+            for (const QWidget *part : dialog->findChildren<QWidget *>()) {
+                const QString pixels = QString::number(QFontInfo(part->font()).pixelSize());
+                if (!fonts.contains(pixels))
+                    fonts << pixels;
+            }
+            sizes << QStringLiteral("%1x%2 %3").arg(dialog->width()).arg(dialog->height()).arg(fonts.join(u','));
             dialog->close();
         };
         QTimer::singleShot(0, this, measure);

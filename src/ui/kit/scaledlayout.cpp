@@ -44,7 +44,10 @@ QFont ScaledLayout::scaled(const QFont &font, qreal scale)
 
 void ScaledLayout::place(QWidget *widget, const QRect &rect)
 {
-    m_entries.append({widget, rect, widget->font()});
+    // A container placed and scaled before its children are made would
+    // hand them its scaled font as their own.
+    const bool ownFont = widget->testAttribute(Qt::WA_SetFont) || !find(widget->parentWidget());
+    m_entries.append({widget, rect, widget->font(), ownFont});
     show(m_entries.constLast());
 }
 
@@ -60,6 +63,7 @@ void ScaledLayout::setFont(QWidget *widget, const QFont &font)
 {
     if (Entry *entry = find(widget)) {
         entry->font = font;
+        entry->ownFont = true;
         show(*entry);
     }
 }
@@ -102,6 +106,8 @@ void ScaledLayout::show(const Entry &entry) const
     if (!entry.widget)
         return;
     entry.widget->setGeometry(scaled(entry.rect, m_scale));
+    if (!entry.ownFont)
+        return;
     // A font left as it was keeps following its container's.
     const QFont font = scaled(entry.font, m_scale);
     if (entry.widget->font() != font)

@@ -17,7 +17,8 @@ class ScaledLayout
 {
 public:
     // Places widget at rect, at the layout's own size. Its font at that size
-    // is the one it has now, its own or inherited.
+    // is the one it has now: its own, or one it inherits from outside the
+    // layout. One inherited from a container in the layout follows it.
     void place(QWidget *widget, const QRect &rect);
     // A new place or font at the layout's own size, shown at the scale.
     void setRect(QWidget *widget, const QRect &rect);
@@ -38,6 +39,7 @@ private:
         QPointer<QWidget> widget;
         QRect rect;
         QFont font;
+        bool ownFont;
     };
 
     Entry *find(const QWidget *widget);
