@@ -60,6 +60,8 @@ void WindowSize::buildMenu()
 
 void WindowSize::choose(int percent)
 {
+    // A size that cannot be saved is not worth a message: it lasts for this
+    // run, as a recent list that cannot be saved does.
     saveLayoutSize(m_file, percent);
     // A size picked is a window of that size, not one over the whole screen.
     if (m_window->windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))

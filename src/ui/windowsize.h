@@ -21,8 +21,8 @@ class WindowSize : public QObject
     Q_OBJECT
 
 public:
-    // A layout is only ever shown this much larger or more: finer steps would
-    // redraw everything at each pixel a window is dragged by.
+    // Steps in each whole size: 20 steps of 5 %. Finer ones would redraw
+    // everything at each pixel a window is dragged by.
     static constexpr int StepsPerSize = 20;
 
     // file keeps the size picked; empty keeps it for this run only.
