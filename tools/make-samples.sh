@@ -1,6 +1,7 @@
 #!/bin/sh
 # Regenerates the sample reports (ejemplos/) and the crests of their teams
-# (escudos/<KEY>.gif, 121x143, drawn in resources/escudos/<KEY>.svg).
+# (escudos/<KEY>.gif, 121x143, rendered from the drawing escudos/<KEY>.svg
+# beside it, which the program draws where a crest shows larger).
 # Not part of the build: run it by hand after changing a sample or a crest,
 # then check the result with tools/check-samples.py.
 # Needs python3, rsvg-convert and ImageMagick's convert.
@@ -13,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 python3 "$root/tools/make-samples.py" "$root/ejemplos"
 
 mkdir -p "$root/escudos"
-for svg in "$root"/resources/escudos/*.svg; do
+for svg in "$root"/escudos/*.svg; do
     key=$(basename "$svg" .svg)
     rsvg-convert --width 121 --height 143 --output "$work/$key.png" "$svg"
     # GIF keeps one transparent colour: pixels less than half covered

@@ -7,6 +7,7 @@
 #include "reportdrop.h"
 #include "statusline.h"
 #include "userguide.h"
+#include "windowsize.h"
 #include "kit/artwork.h"
 #include "kit/classiclook.h"
 #include "kit/commondialog.h"
@@ -16,6 +17,7 @@
 #include "kit/picturefile.h"
 #include "kit/toolbar.h"
 #include "report/crestfile.h"
+#include "settings/layoutsize.h"
 #include "settings/settingsfile.h"
 #include "settings/settingslocation.h"
 #include "textfile/textfilereader.h"
@@ -62,6 +64,7 @@ Form1::Form1(const QString &programDir, QWidget *parent)
     build(this);
     m_recent = new RecentMenu(Recientes, recentReportsPath(), this);
     m_status = new StatusLine(this);
+    new WindowSize(this, *this, layoutSizePath());
     connectElements();
     Form_Load();
     showState();
@@ -154,7 +157,7 @@ void Form1::openReport(const QString &path)
     Label5->setText(teams.away);
     Label10->setText(teams.stadium);
     if (header.ok()) {
-        showCrests(crestFile(m_programDir, teams.homeKey), crestFile(m_programDir, teams.awayKey));
+        showCrests(crestFiles(m_programDir, teams.homeKey), crestFiles(m_programDir, teams.awayKey));
         const QString match = QStringLiteral("%1 - %2").arg(teams.home.trimmed(), teams.away.trimmed());
         m_recent->add(path, header.teamsLineFound() ? match : QString());
     }
@@ -187,7 +190,7 @@ void Form1::Toolbar1_ButtonClick(QAction *Button)
     else if (key == u"C")
         Pausar_Click();
     else if (key == u"D")
-        Form2(Archivo->FileName, Archivo2->Color, this).exec();
+        Form2(Archivo->FileName, Archivo2->Color, this, scale()).exec();
     else if (key == u"E")
         Salir_Click();
 }
@@ -265,7 +268,7 @@ void Form1::setBackgroundColour(qint32 colour)
 
 void Form1::applyNarrationFont(const NarrationFont &font)
 {
-    Texto_Narracion->setFont(ClassicLook::font(font));
+    setNarrationFont(ClassicLook::font(font));
     setColours(Texto_Narracion, QColor(), color(quint32(font.color)));
 }
 
@@ -336,7 +339,7 @@ void Form1::Guia_Click()
 
 void Form1::Acerca_Click()
 {
-    Form3 about(this);
+    Form3 about(this, scale());
     about.exec();
 }
 

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
 
 using ClassicLook::color;
@@ -48,6 +49,12 @@ struct Element
 };
 
 constexpr const char *Box = "Cuadro_Principal";
+
+// The client area.
+const QSize ClientSize = ClassicLook::rect(0, 0, 10140, 7620).size();
+
+// The stored default crests of the home and away sides.
+const QString StoredCrests[] = {QStringLiteral(":/escudo_local.svg"), QStringLiteral(":/escudo_visita.svg")};
 
 // name, kind, container, caption, left, top, width, height, back, fore, font, size, bold, hidden, centred, accessible
 constexpr Element Elements[] = {
@@ -148,6 +155,7 @@ constexpr MenuEntry Menus[] = {
     {"Velocidad3", SpeedCaptions[2], "Partido", QKeyCombination(Qt::Key_3), "Option3_Click", {}, "Velocidad"},
     {"Velocidad4", SpeedCaptions[3], "Partido", QKeyCombination(Qt::Key_4), "Option4_Click", {}, "Velocidad"},
     {"Velocidad5", SpeedCaptions[4], "Partido", QKeyCombination(Qt::Key_5), "Option5_Click", {}, "Velocidad"},
+    {"Ver", "&Ver", "", {}, nullptr},
     {"Opciones", "&Opciones", "", {}, nullptr},
     {"CFondo", "Cambiar Color", "Opciones", {}, nullptr},
     {"Predeterminado", "Predeterminado", "CFondo", {}, "Predeterminado_Click"},
@@ -205,7 +213,7 @@ QObject *make(const Element &e, QWidget *container, QMainWindow *window)
         return timer;
     }
     case Kind::Dialog: {
-        auto *dialog = new CommonDialog(container == window->centralWidget() ? static_cast<QObject *>(window) : container);
+        auto *dialog = new CommonDialog(*e.container ? static_cast<QObject *>(container) : window);
         if (e.back != None)
             dialog->Color = qint32(e.back);
         return dialog;
@@ -281,11 +289,17 @@ void Form1Elements::build(QMainWindow *window)
 {
     buildMenus(window);
 
-    auto *client = new QWidget(window);
+    // The window's colour shows around the client area where the window is
+    // larger than the layout at its scale.
+    auto *room = new QWidget(window);
+    room->setObjectName(QStringLiteral("Form1_Central"));
+    room->setMinimumSize(ClientSize);
+    setColours(room, color(DarkGreen), QColor());
+    window->setCentralWidget(room);
+    auto *client = new QWidget(room);
     client->setObjectName(QStringLiteral("Form1_Client"));
-    client->setFixedSize(ClassicLook::rect(0, 0, 10140, 7620).size());
-    setColours(client, color(DarkGreen), QColor());
-    window->setCentralWidget(client);
+    Stage = client;
+    m_layout.place(client, QRect(QPoint(), ClientSize));
 
     QHash<QString, QWidget *> containers{{QString(), client}};
     for (const Element &e : Elements) {
@@ -296,9 +310,9 @@ void Form1Elements::build(QMainWindow *window)
         if (!widget)
             continue;
         containers.insert(QLatin1String(e.name), widget);
-        widget->setGeometry(ClassicLook::rect(e.left, e.top, e.width, e.height));
         if (*e.font)
             widget->setFont(ClassicLook::font(QLatin1String(e.font), e.size, e.bold));
+        m_layout.place(widget, ClassicLook::rect(e.left, e.top, e.width, e.height));
         if (e.kind != Kind::Frame && e.kind != Kind::Picture)
             setColours(widget, colourOf(e.back), colourOf(e.fore));
         describe(widget, e);
@@ -311,7 +325,7 @@ void Form1Elements::build(QMainWindow *window)
 
 void Form1Elements::bind(QWidget *client)
 {
-    QObject *w = client->parent();
+    QObject *w = client->window();
     find(w, Frame2, "Frame2"), find(w, Option5, "Option5"), find(w, Option4, "Option4"), find(w, Option3, "Option3");
     find(w, Option2, "Option2"), find(w, Option1, "Option1"), find(w, Label8, "Label8"), find(w, Toolbar1, "Toolbar1");
     find(w, Timer1, "Timer1"), find(w, Archivo, "Archivo"), find(w, Cuadro_Principal, "Cuadro_Principal");
@@ -320,7 +334,7 @@ void Form1Elements::bind(QWidget *client)
     find(w, Image4, "Image4"), find(w, Image3, "Image3"), find(w, Label10, "Label10"), find(w, Label9, "Label9");
     find(w, Texto_Narracion, "Texto_Narracion"), find(w, Image2, "Image2"), find(w, Image1, "Image1");
     find(w, Label6, "Label6"), find(w, Label7, "Label7"), find(w, Label5, "Label5"), find(w, Label2, "Label2");
-    find(w, Label3, "Label3"), find(w, Label4, "Label4"), find(w, Recientes, "Recientes");
+    find(w, Label3, "Label3"), find(w, Label4, "Label4"), find(w, Recientes, "Recientes"), find(w, Ver, "Ver");
     find(w, Comenzar, "Comenzar"), find(w, Pausar, "Pausar"), find(w, Ir_Gol, "Ir_Gol");
     find(w, Ir_Descanso, "Ir_Descanso"), find(w, Ir_Final, "Ir_Final");
 }
@@ -351,8 +365,12 @@ void Form1Elements::finish()
     Image2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // Team names were meant to take two lines of the classic Courier; give
     // the look-alike font room for its own two lines.
-    for (QLabel *name : {static_cast<QLabel *>(Label4), static_cast<QLabel *>(Label5)})
-        name->resize(name->width(), qMax(name->height(), 2 * QFontMetrics(name->font()).lineSpacing()));
+    for (QLabel *name : {static_cast<QLabel *>(Label4), static_cast<QLabel *>(Label5)}) {
+        const QRect place = m_layout.rect(name);
+        const int twoLines = 2 * QFontMetrics(name->font()).lineSpacing();
+        m_layout.setRect(name, {place.topLeft(), QSize(place.width(), qMax(place.height(), twoLines))});
+    }
+    m_indicator = Option1->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, Option1);
     // Later elements of the table lie above earlier ones, and the labels must
     // show over the crests and lists they overlap.
     for (QWidget *w : std::initializer_list<QWidget *>{Image2, Image1, Label6, Label7, Label5, Label2, Label3, Label4})
@@ -431,28 +449,37 @@ std::array<QRadioButton *, 5> Form1Elements::options() const
     return {Option1, Option2, Option3, Option4, Option5};
 }
 
-void Form1Elements::showCrests(const QString &homeFile, const QString &awayFile)
+void Form1Elements::showCrests(const CrestFiles &home, const CrestFiles &away)
 {
     // The stored default crests are drawn when a report first needs them
     // rather than at start-up.
     if (Image3->pixmap().isNull())
-        Image3->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_local.svg"), CrestBox));
+        Image3->setPixmap(Artwork::pixmap(StoredCrests[0], CrestBox));
     if (Image4->pixmap().isNull())
-        Image4->setPixmap(Artwork::pixmap(QStringLiteral(":/escudo_visita.svg"), CrestBox));
+        Image4->setPixmap(Artwork::pixmap(StoredCrests[1], CrestBox));
     // A crest that cannot be loaded leaves the default crest of its side.
-    QPixmap home = loadPicture(homeFile);
-    if (home.isNull())
-        home = Image3->pixmap();
-    home = fittedCrest(home);
-    Image1->setPixmap(home);
-    Image1->resize(home.size());
-    QPixmap away = loadPicture(awayFile);
-    if (away.isNull())
-        away = Image4->pixmap();
-    // The away crest is stretched to its place, but one scaled down to fit
-    // keeps its proportions.
-    Image2->setScaledContents(fitsCrestBox(away.size()));
-    Image2->setPixmap(fittedCrest(away));
+    const CrestFiles files[] = {home, away};
+    const QLabel *stored[] = {Image3, Image4};
+    for (int side = 0; side < 2; ++side) {
+        m_crests[side] = CrestPicture(loadPicture(files[side].gif), files[side].sharp);
+        if (m_crests[side].isNull())
+            m_crests[side] = CrestPicture::stored(stored[side]->pixmap(), StoredCrests[side]);
+    }
+    // The home crest's place takes its size; the away crest is stretched to
+    // its place, but one scaled down to fit keeps its proportions.
+    m_layout.setRect(Image1, {m_layout.rect(Image1).topLeft(), fittedCrestSize(m_crests[0].size())});
+    Image2->setScaledContents(fitsCrestBox(m_crests[1].size()));
+    showCrestPictures();
+}
+
+void Form1Elements::showCrestPictures()
+{
+    if (m_crests[0].isNull())
+        return;
+    Image1->setPixmap(m_crests[0].drawn(Image1->size(), Image1->devicePixelRatioF()));
+    const QSize away = Image2->hasScaledContents() ? Image2->size()
+                                                   : ScaledLayout::scaled(fittedCrestSize(m_crests[1].size()), scale());
+    Image2->setPixmap(m_crests[1].drawn(away, Image2->devicePixelRatioF()));
 }
 
 void Form1Elements::showPartidoEntries(const StateView &view)
@@ -491,7 +518,36 @@ void Form1Elements::setNarrationSize(NarrationSize size)
         points = Archivo->Font.size + 4;
         break;
     }
-    QFont narration = Texto_Narracion->font();
+    QFont narration = m_layout.font(Texto_Narracion);
     narration.setPointSizeF(points);
-    Texto_Narracion->setFont(narration);
+    setNarrationFont(narration);
+}
+
+void Form1Elements::setNarrationFont(const QFont &font)
+{
+    m_layout.setFont(Texto_Narracion, font);
+}
+
+QSize Form1Elements::ownSize() const
+{
+    return ClientSize;
+}
+
+void Form1Elements::setScale(qreal scale)
+{
+    m_layout.setScale(scale);
+    Toolbar1->setIconSize(ScaledLayout::scaled(QSize(16, 16), scale));
+    // Style sheets only for a larger layout: at its own size the buttons are
+    // drawn as they always were.
+    const QString mark = scale == 1 ? QString()
+                                    : QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }")
+                                          .arg(ScaledLayout::scaled(QSize(m_indicator, m_indicator), scale).width());
+    for (QRadioButton *option : options()) {
+        if (option->styleSheet() != mark)
+            option->setStyleSheet(mark);
+    }
+    for (FitLabel *label : {Label4, Label5, Label10, Texto_Narracion})
+        label->setSmallestPointSize(FitLabel::MinPointSize * scale);
+    Cuadro_Principal->setScale(scale);
+    showCrestPictures();
 }

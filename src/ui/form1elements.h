@@ -1,5 +1,9 @@
 #pragma once
 
+#include "kit/crestpicture.h"
+#include "kit/scaledlayout.h"
+#include "report/crestfile.h"
+
 #include <QColor>
 #include <QList>
 
@@ -28,6 +32,9 @@ struct StateView;
 // alone.
 struct Form1Elements
 {
+    // The classic client area, which holds every element below; centred in
+    // the window and scaled with it.
+    QWidget *Stage = nullptr;
     FrameBox *Frame2 = nullptr;
     QRadioButton *Option5 = nullptr;
     QRadioButton *Option4 = nullptr;
@@ -62,6 +69,8 @@ struct Form1Elements
     FitLabel *Label4 = nullptr;
     // The "Recientes" submenu of "&Archivo", filled by its own class.
     QMenu *Recientes = nullptr;
+    // "&Ver", filled by the class that sizes the layout.
+    QMenu *Ver = nullptr;
     // Entries of "&Partido": the start and pause commands and the skips.
     QAction *Comenzar = nullptr;
     QAction *Pausar = nullptr;
@@ -80,9 +89,19 @@ struct Form1Elements
 
     // The crests of a match in Image1 and Image2 from their files, or the
     // stored default crest of a side whose file does not load.
-    void showCrests(const QString &homeFile, const QString &awayFile);
+    void showCrests(const CrestFiles &home, const CrestFiles &away);
     // Texto_Narracion at a size relative to the narration font Archivo holds.
     void setNarrationSize(NarrationSize size);
+    // The narration font at the layout's own size; it shows scaled.
+    void setNarrationFont(const QFont &font);
+
+    // The client area at its own size.
+    QSize ownSize() const;
+    // Every element at scale times its place and font size in the classic
+    // layout, the toolbar's images, the speed buttons, the crests and the
+    // background picture with them.
+    void setScale(qreal scale);
+    qreal scale() const { return m_layout.scale(); }
     // The "&Partido" entries enabled as the state has its commands.
     void showPartidoEntries(const StateView &view);
     // The speed picked, both in the option buttons and in the menu.
@@ -93,6 +112,13 @@ private:
     void buildMenus(QMainWindow *window);
     void bind(QWidget *client);
     void finish();
+    void showCrestPictures();
+
+    ScaledLayout m_layout;
+    // Home and away.
+    CrestPicture m_crests[2];
+    // The side of a speed button's round mark at the layout's own size.
+    int m_indicator = 0;
 };
 
 // "Velocidad 1: una línea cada 5 segundos": a speed option and its pace.

@@ -107,7 +107,7 @@ void Form1::showWhole(const PlaybackChange &change)
     Label4->setText(teams.home);
     Label5->setText(teams.away);
     Label10->setText(teams.stadium);
-    showCrests(crestFile(m_programDir, teams.homeKey), crestFile(m_programDir, teams.awayKey));
+    showCrests(crestFiles(m_programDir, teams.homeKey), crestFiles(m_programDir, teams.awayKey));
     if (change.prepareDisplay)
         return;
     for (QWidget *element : matchElements())

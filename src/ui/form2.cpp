@@ -3,25 +3,27 @@
 #include "textfile/textfilereader.h"
 #include "kit/classiclook.h"
 #include "kit/picturebox.h"
+#include "kit/scaledlayout.h"
 
 #include <QAction>
 #include <QPushButton>
 
 namespace {
 
-QPushButton *pageButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+QPushButton *pageButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
+                        ScaledLayout &layout)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(geometry);
     button->setFont(ClassicLook::font(QStringLiteral("Tahoma"), 9.75, true));
+    layout.place(button, geometry);
     button->setAutoDefault(false);
     return button;
 }
 
 } // namespace
 
-Form2::Form2(const QString &reportPath, quint32 backColor, QWidget *parent)
+Form2::Form2(const QString &reportPath, quint32 backColor, QWidget *parent, qreal scale)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_reportPath(reportPath)
     , m_backColor(backColor)
@@ -30,19 +32,23 @@ Form2::Form2(const QString &reportPath, quint32 backColor, QWidget *parent)
     setWindowTitle(QStringLiteral("Estadisticas"));
     setModal(true);
     setAutoFillBackground(true);
-    setFixedSize(ClassicLook::px(8610), ClassicLook::px(4785));
+    setFixedSize(ScaledLayout::scaled(QSize(ClassicLook::px(8610), ClassicLook::px(4785)), scale));
 
+    ScaledLayout layout;
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(ClassicLook::rect(120, 120, 8415, 4575));
     Picture1->setFont(ClassicLook::font(QStringLiteral("Lucida Console"), 9.75, true));
+    layout.place(Picture1, ClassicLook::rect(120, 120, 8415, 4575));
     Picture1->setForeColor(Qt::white);
 
     Command1 = pageButton(Picture1, QStringLiteral("Command1"), QStringLiteral("<<"),
-                          ClassicLook::rect(6960, 4200, 615, 255));
+                          ClassicLook::rect(6960, 4200, 615, 255), layout);
     Command1->setEnabled(false);
     Command2 = pageButton(Picture1, QStringLiteral("Command2"), QStringLiteral(">>"),
-                          ClassicLook::rect(7680, 4200, 615, 255));
+                          ClassicLook::rect(7680, 4200, 615, 255), layout);
+    // Made once at the main window's size: the main window cannot change it
+    // while this one is open.
+    layout.setScale(scale);
     // "<<" and ">>" mean nothing read aloud.
     Command1->setAccessibleName(QStringLiteral("Página anterior"));
     Command2->setAccessibleName(QStringLiteral("Página siguiente"));

@@ -16,8 +16,9 @@ class Form2 : public QDialog
     Q_OBJECT
 
 public:
-    // backColor is 0x00BBGGRR, the main window's background colour.
-    Form2(const QString &reportPath, quint32 backColor, QWidget *parent = nullptr);
+    // backColor is 0x00BBGGRR, the main window's background colour; scale
+    // the size of the main window's layout, which the window follows.
+    Form2(const QString &reportPath, quint32 backColor, QWidget *parent = nullptr, qreal scale = 1);
 
 public slots:
     void Command1_Click();

@@ -11,7 +11,8 @@ class Form3 : public QDialog
     Q_OBJECT
 
 public:
-    explicit Form3(QWidget *parent = nullptr);
+    // scale is the size of the main window's layout, which the box follows.
+    explicit Form3(QWidget *parent = nullptr, qreal scale = 1);
 
 public slots:
     void cmdOK_Click();

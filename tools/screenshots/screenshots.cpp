@@ -1,7 +1,8 @@
 // Renders the documentation screenshots: drives the real windows through a
 // sample match and saves what they show. Run it under a real X server
-// (xvfb-run) so fonts and styles are those a user sees:
-//   xvfb-run -a build/tools/screenshots/tezmaro-screenshots <program-folder> <out-folder>
+// (xvfb-run) of 1920 by 1080 pixels, so fonts and styles are those a user
+// sees and full screen is a common screen's:
+//   xvfb-run -a -s "-screen 0 1920x1080x24" build/tools/screenshots/tezmaro-screenshots <program-folder> <out-folder>
 #include "form3.h"
 #include "kit/commondialog.h"
 #include "kit/fontdialog.h"
@@ -12,6 +13,7 @@
 #include "scripteddialogs.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,7 +21,9 @@
 #include <QTableWidget>
 #include <QLibraryInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QTranslator>
 
@@ -52,6 +56,16 @@ void saveSide(const QList<QWidget *> &windows, const QString &path)
     }
     painter.end();
     picture.save(path);
+}
+
+// The X server answers a new window size in its own time.
+void waitForSize(QWidget *widget, const QSize &size)
+{
+    for (QDeadlineTimer deadline(5000); widget->size() != size && !deadline.hasExpired();) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    QApplication::processEvents();
 }
 
 void playToStop(Form1 &window)
@@ -104,6 +118,26 @@ int main(int argc, char *argv[])
     toolbar->button(2)->trigger();
     playToStop(window);
     save(&window, out.filePath(QStringLiteral("final.png")));
+
+    // A larger layout: the window at 150 %, then over the whole screen.
+    const auto choose = [&window](const char *entry) { window.findChild<QAction *>(QLatin1String(entry))->trigger(); };
+    QWidget *room = window.centralWidget();
+    const QSize ownSize = room->size();
+    choose("Tamano150");
+    waitForSize(room, ownSize * 3 / 2);
+    save(&window, out.filePath(QStringLiteral("tamano150.png")));
+    choose("Pantalla_Completa");
+    // Without a window manager to take the window over the whole screen, the
+    // tool does what one would.
+    const QRect screen = window.screen()->geometry();
+    waitForSize(&window, screen.size());
+    if (window.size() != screen.size()) {
+        window.setGeometry(screen);
+        waitForSize(&window, screen.size());
+    }
+    save(&window, out.filePath(QStringLiteral("pantallacompleta.png")));
+    choose("Tamano100");
+    waitForSize(room, ownSize);
 
     {
         Form2 statistics(archivo->FileName, quint32(0x00004000), &window);

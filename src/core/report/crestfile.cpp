@@ -3,14 +3,16 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString crestFile(const QString &programDir, const QString &key)
+namespace {
+
+QString crestNamed(const QString &programDir, const QString &key, const QString &suffix)
 {
     // The key comes from the report: it must name a file, not a path.
     if (key.isEmpty() || key.contains(u'/') || key.contains(u'\\') || key.contains(QChar(0)))
         return {};
 
     const QDir folder(programDir + QStringLiteral("/escudos"));
-    const QString name = key + QStringLiteral(".gif");
+    const QString name = key + suffix;
     const QFileInfo exact(folder.filePath(name));
     if (exact.isFile())
         return exact.filePath();
@@ -23,4 +25,22 @@ QString crestFile(const QString &programDir, const QString &key)
             return entry.filePath();
     }
     return {};
+}
+
+} // namespace
+
+QString crestFile(const QString &programDir, const QString &key)
+{
+    return crestNamed(programDir, key, QStringLiteral(".gif"));
+}
+
+QString sharpCrestFile(const QString &programDir, const QString &key)
+{
+    const QString drawing = crestNamed(programDir, key, QStringLiteral(".svg"));
+    return drawing.isEmpty() ? crestNamed(programDir, key, QStringLiteral(".png")) : drawing;
+}
+
+CrestFiles crestFiles(const QString &programDir, const QString &key)
+{
+    return {crestFile(programDir, key), sharpCrestFile(programDir, key)};
 }

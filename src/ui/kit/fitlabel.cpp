@@ -63,6 +63,16 @@ void FitLabel::setDescription(const QString &description)
     refit();
 }
 
+void FitLabel::setSmallestPointSize(qreal points)
+{
+    if (points == m_smallest)
+        return;
+    m_smallest = points;
+    m_fit = {};
+    refit();
+    update();
+}
+
 QFont FitLabel::shownFont() const
 {
     return m_fit.shownFont;
@@ -162,7 +172,7 @@ FitLabel::Fit FitLabel::fitFor(const QString &whole, const QRect &box) const
     if (!whole.isEmpty() && !box.isEmpty() && !fits(font(), whole)) {
         fit.reduced = true;
         const qreal own = pointSizeOf(font());
-        const qreal smallest = qMin(own, MinPointSize);
+        const qreal smallest = qMin(own, m_smallest);
         const auto sized = [&](int steps) {
             QFont reduced = font();
             reduced.setPointSizeF(smallest + steps * SizeStep);

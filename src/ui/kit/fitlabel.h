@@ -32,8 +32,12 @@ public:
     // What assistive tools are told the label is, while the whole text shows.
     void setDescription(const QString &description);
 
+    // The smallest size a text is drawn at, MinPointSize unless a larger
+    // layout scales it with the label's font.
+    void setSmallestPointSize(qreal points);
+
     // What is drawn: the font (the label's own when the text fits), and the
-    // text, cut with "…" when even MinPointSize does not hold it.
+    // text, cut with "…" when even the smallest size does not hold it.
     QFont shownFont() const;
     QString shownText() const;
 
@@ -65,4 +69,5 @@ private:
 
     Fit m_fit;
     QString m_description;
+    qreal m_smallest = MinPointSize;
 };

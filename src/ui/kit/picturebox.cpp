@@ -1,5 +1,7 @@
 #include "picturebox.h"
 
+#include "scaledlayout.h"
+
 #include <QEvent>
 #include <QFontInfo>
 #include <QPainter>
@@ -31,6 +33,16 @@ void PictureBox::setForeColor(const QColor &color)
 void PictureBox::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
+    m_scaledPicture = QPixmap();
+    update();
+}
+
+void PictureBox::setScale(qreal scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    m_scaledPicture = QPixmap();
     update();
 }
 
@@ -77,8 +89,18 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_backColor);
-    if (!m_picture.isNull())
+    if (!m_picture.isNull() && m_scale == 1) {
         painter.drawPixmap(0, 0, m_picture);
+    } else if (!m_picture.isNull()) {
+        // Drawn in the screen's own pixels, so a sharp screen gets the most of it.
+        const qreal ratio = devicePixelRatioF();
+        if (m_scaledPicture.isNull() || m_scaledPicture.devicePixelRatio() != ratio) {
+            const QSize shown = ScaledLayout::scaled(m_picture.deviceIndependentSize().toSize(), m_scale);
+            m_scaledPicture = m_picture.scaled(shown * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_scaledPicture.setDevicePixelRatio(ratio);
+        }
+        painter.drawPixmap(0, 0, m_scaledPicture);
+    }
     if (m_lines.isEmpty())
         return;
     painter.setFont(font());

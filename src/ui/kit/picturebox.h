@@ -6,7 +6,8 @@
 #include <QWidget>
 
 // A display area that paints a background colour, an optional picture at its
-// natural size from the top-left corner, and lines of text printed one after
+// natural size (times the scale of a larger layout) from the top-left corner,
+// and lines of text printed one after
 // another from a text position, in its own font and colour. Child widgets
 // (transparent labels, lists) sit on top of it.
 class PictureBox : public QWidget
@@ -21,6 +22,9 @@ public:
 
     QPixmap picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);
+    // The picture is drawn this many times its size, smoothly; the text
+    // follows the font, which the layout scales.
+    void setScale(qreal scale);
 
     // Prints one line at the text position and moves the position to the next line.
     void print(const QString &line = QString());
@@ -43,6 +47,9 @@ private:
     QColor m_backColor = Qt::black;
     QColor m_foreColor = Qt::white;
     QPixmap m_picture;
+    qreal m_scale = 1;
+    // The picture as drawn at a scale other than 1, made once per scale.
+    QPixmap m_scaledPicture;
     QStringList m_lines;
     int m_textLines = 0;  // text position, in lines from the top
 };

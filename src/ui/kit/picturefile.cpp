@@ -19,7 +19,7 @@ bool fitsCrestBox(const QSize &size)
     return size.width() <= CrestBox.width() && size.height() <= CrestBox.height();
 }
 
-QPixmap fittedCrest(const QPixmap &crest)
+QSize fittedCrestSize(const QSize &size)
 {
-    return fitsCrestBox(crest.size()) ? crest : crest.scaled(CrestBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return fitsCrestBox(size) ? size : size.scaled(CrestBox, Qt::KeepAspectRatio);
 }

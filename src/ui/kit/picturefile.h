@@ -14,7 +14,7 @@ QPixmap loadPicture(const QString &path);
 inline constexpr QSize CrestBox(121, 143);
 
 bool fitsCrestBox(const QSize &size);
-// A crest larger than its place would cover the lists and labels below it:
-// it is scaled down to fit, smoothly and keeping its proportions; a smaller
-// one is given back as it is.
-QPixmap fittedCrest(const QPixmap &crest);
+// The size a crest is shown at. One larger than its place would cover the
+// lists and labels below it: it is scaled down to fit, keeping its
+// proportions; a smaller one keeps its size.
+QSize fittedCrestSize(const QSize &size);

@@ -122,29 +122,37 @@ private slots:
             QCOMPARE(state.Alineaciones_Finales[row], row < count ? lines.at(row).mid(3) : u"fila anterior"_qs);
     }
 
+    // A crest's GIF, and the sharper picture drawn where it shows larger: an
+    // SVG before a PNG, each in any letter case.
     void crests_data()
     {
         QVERIFY(QDir(m_program.path()).mkdir("escudos"));
         // FUERA.gif lies beside the crest folder, which no key may reach.
-        for (const char *name : {"escudos/ARIO.gif", "escudos/csie.gif", "escudos/Csie.gif", "escudos/CSIE.gif", "FUERA.gif"})
+        for (const char *name : {"escudos/ARIO.gif", "escudos/csie.gif", "escudos/Csie.gif", "escudos/CSIE.gif", "FUERA.gif",
+                                 "FUERA.svg", "escudos/ARIO.png", "escudos/csie.png", "escudos/CSIE.svg"})
             QVERIFY(QFile(m_program.filePath(name)).open(QIODevice::WriteOnly));
         // Reading a pipe as a picture would wait for a writer for ever.
         QCOMPARE(mkfifo(qPrintable(m_program.filePath("tuberia")), 0600), 0);
-        QVERIFY(QFile::link(m_program.filePath("tuberia"), m_program.filePath("escudos/PIPA.gif")));
+        for (const char *name : {"escudos/PIPA.gif", "escudos/PIPA.svg"})
+            QVERIFY(QFile::link(m_program.filePath("tuberia"), m_program.filePath(name)));
 
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("found");
-        QTest::newRow("exact name before names in another case") << "Csie" << m_program.filePath("escudos/Csie.gif");
-        QTest::newRow("name in another letter case") << "ario" << m_program.filePath("escudos/ARIO.gif");
-        QTest::newRow("a path out of the folder") << "../FUERA" << QString();
-        QTest::newRow("a link to a pipe is no crest") << "PIPA" << QString();
-        QTest::newRow("nor in another letter case") << "pipa" << QString();
+        QTest::addColumn<QString>("sharp");
+        QTest::newRow("exact name before names in another case; a drawing before a PNG")
+            << "Csie" << m_program.filePath("escudos/Csie.gif") << m_program.filePath("escudos/CSIE.svg");
+        QTest::newRow("name in another letter case; a PNG") << "ario" << m_program.filePath("escudos/ARIO.gif")
+                                                             << m_program.filePath("escudos/ARIO.png");
+        QTest::newRow("a path out of the folder") << "../FUERA" << QString() << QString();
+        QTest::newRow("a link to a pipe is no crest") << "PIPA" << QString() << QString();
+        QTest::newRow("nor in another letter case") << "pipa" << QString() << QString();
     }
 
     void crests()
     {
         QFETCH(QString, key);
         QTEST(crestFile(m_program.path(), key), "found");
+        QTEST(sharpCrestFile(m_program.path(), key), "sharp");
     }
 };
 
