@@ -13,12 +13,13 @@
 WindowSize::WindowSize(QMainWindow *window, Form1Elements &elements, const QString &file)
     : QObject(window)
     , m_window(window)
+    , m_room(window->centralWidget())
     , m_elements(elements)
     , m_file(file)
 {
     buildMenu();
-    window->installEventFilter(this);
-    window->centralWidget()->installEventFilter(this);
+    m_window->installEventFilter(this);
+    m_room->installEventFilter(this);
     // At its own size the window opens as it always did, at the size it asks for.
     const int percent = readLayoutSize(m_file);
     if (percent != LayoutSizes[0])
@@ -80,30 +81,27 @@ bool WindowSize::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::WindowStateChange)
         m_fullScreen->setChecked(m_window->isFullScreen());
-    else if (watched == m_window->centralWidget() && event->type() == QEvent::Resize)
+    else if (watched == m_room && event->type() == QEvent::Resize)
         fit();
     return QObject::eventFilter(watched, event);
 }
 
 void WindowSize::fit()
 {
-    const QWidget *room = m_window->centralWidget();
-    const qreal scale = scaleToFit(room->size(), m_elements.ownSize());
+    const qreal scale = scaleToFit(m_room->size(), m_elements.ownSize());
     if (scale != m_elements.scale())
         m_elements.setScale(scale);
     QWidget *stage = m_elements.Stage;
-    stage->move(qMax(0, (room->width() - stage->width()) / 2), qMax(0, (room->height() - stage->height()) / 2));
+    stage->move(qMax(0, (m_room->width() - stage->width()) / 2), qMax(0, (m_room->height() - stage->height()) / 2));
     for (QAction *size : m_sizes->actions())
         size->setChecked(size->data().toInt() == qRound(scale * 100));
 }
 
 QSize WindowSize::windowSizeFor(int percent) const
 {
-    const QWidget *room = m_window->centralWidget();
     // What the window has besides the room: its menu and status bars. Before
     // the window is first laid out, its size is not yet the one it will have.
-    const QSize around = m_window->isVisible()
-                             ? m_window->size() - room->size()
-                             : m_window->sizeHint() - room->minimumSize();
+    const QSize around = m_window->isVisible() ? m_window->size() - m_room->size()
+                                               : m_window->sizeHint() - m_room->minimumSize();
     return around + ScaledLayout::scaled(m_elements.ownSize(), percent / 100.0);
 }

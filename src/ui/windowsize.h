@@ -46,7 +46,11 @@ private:
     // The window's size that shows the layout at percent.
     QSize windowSizeFor(int percent) const;
 
-    QMainWindow *m_window;
+    // Held as widgets: events still come while the window is destroyed, when
+    // it is a main window no longer.
+    QWidget *m_window;
+    // The window's central widget, around the client area.
+    QWidget *m_room;
     Form1Elements &m_elements;
     QString m_file;
     QActionGroup *m_sizes = nullptr;

@@ -48,17 +48,8 @@ QSize drawingSize(const QByteArray &drawing)
 
 CrestPicture::CrestPicture(const QPixmap &gif, const QString &sharpFile)
     : m_gif(gif)
+    , m_sharpFile(sharpFile)
 {
-    if (sharpFile.isEmpty())
-        return;
-    if (sharpFile.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        m_drawing = readDrawing(sharpFile);
-        return;
-    }
-    // A picture no larger than the GIF would draw no sharper than it.
-    const QImage large = readLarge(sharpFile);
-    if (!large.isNull() && (gif.isNull() || large.width() * large.height() > gif.width() * gif.height()))
-        m_large = large;
 }
 
 CrestPicture CrestPicture::stored(const QPixmap &picture, const QString &drawingResource)
@@ -67,7 +58,23 @@ CrestPicture CrestPicture::stored(const QPixmap &picture, const QString &drawing
     QFile drawing(drawingResource);
     if (drawing.open(QIODevice::ReadOnly))
         crest.m_drawing = drawing.readAll();
+    crest.m_sharpRead = true;
     return crest;
+}
+
+void CrestPicture::readSharp() const
+{
+    if (m_sharpRead || m_sharpFile.isEmpty())
+        return;
+    m_sharpRead = true;
+    if (m_sharpFile.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        m_drawing = readDrawing(m_sharpFile);
+        return;
+    }
+    // A picture no larger than the GIF would draw no sharper than it.
+    const QImage large = readLarge(m_sharpFile);
+    if (!large.isNull() && (m_gif.isNull() || large.width() * large.height() > m_gif.width() * m_gif.height()))
+        m_large = large;
 }
 
 QByteArray CrestPicture::readDrawing(const QString &path)
@@ -83,13 +90,17 @@ QByteArray CrestPicture::readDrawing(const QString &path)
 
 bool CrestPicture::isNull() const
 {
-    return m_gif.isNull() && m_drawing.isEmpty() && m_large.isNull();
+    if (!m_gif.isNull())
+        return false;
+    readSharp();
+    return m_drawing.isEmpty() && m_large.isNull();
 }
 
 QSize CrestPicture::size() const
 {
     if (!m_gif.isNull())
         return m_gif.size();
+    readSharp();
     if (!m_drawing.isEmpty())
         return drawingSize(m_drawing);
     return m_large.size();
@@ -102,6 +113,8 @@ QPixmap CrestPicture::drawn(const QSize &size, qreal devicePixelRatio) const
         return {};
     QPixmap result;
     const bool gifServes = !m_gif.isNull() && pixels.width() <= m_gif.width() && pixels.height() <= m_gif.height();
+    if (!gifServes)
+        readSharp();
     if (gifServes && pixels == m_gif.size()) {
         result = m_gif;
     } else if (gifServes || (m_drawing.isEmpty() && m_large.isNull())) {

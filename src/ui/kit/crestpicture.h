@@ -11,7 +11,8 @@
 // shows larger (a larger layout, a screen of more pixels per point), a sharper
 // picture of the same crest serves when there is one: a drawing (SVG) drawn
 // at that size, or a picture (PNG) larger than the GIF, scaled smoothly.
-// Without either the GIF is scaled smoothly too.
+// Without either the GIF is scaled smoothly too. The sharp picture is read
+// only once it is needed: at the GIF's own size it never is.
 class CrestPicture
 {
 public:
@@ -39,7 +40,11 @@ public:
     static QByteArray readDrawing(const QString &path);
 
 private:
+    void readSharp() const;
+
     QPixmap m_gif;
-    QByteArray m_drawing;
-    QImage m_large;
+    QString m_sharpFile;
+    mutable bool m_sharpRead = false;
+    mutable QByteArray m_drawing;
+    mutable QImage m_large;
 };
