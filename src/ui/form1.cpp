@@ -57,6 +57,8 @@ constexpr qsizetype MaxListEntryLength = FitLabel::MaxKeptLength;
 Form1::Form1(const QString &programDir, QWidget *parent)
     : QMainWindow(parent)
     , m_programDir(programDir)
+    , m_preferences(readPreferences(preferencesPath()))
+    , m_preferencesFile(preferencesPath())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tezmaro 1.1"));
@@ -408,7 +410,17 @@ void Form1::GUARDAR_OPCIONES()
     const QString separator = QLocale().decimalPoint();
     const QByteArray bytes = writeSettings(values, separator.isEmpty() ? QChar(u'.') : separator.at(0));
     const QString path = settingsFilePath(m_programDir);
-    const SaveResult saved = saveSettingsFile(path, bytes);
+    tellSave(path, saveSettingsFile(path, bytes));
+}
+
+void Form1::setPreferences(const Preferences &preferences)
+{
+    m_preferences = preferences;
+    tellSave(m_preferencesFile, savePreferences(m_preferencesFile, m_preferences));
+}
+
+void Form1::tellSave(const QString &path, const SaveResult &saved)
+{
     // The user sees the change at once and would lose it at the next start
     // without a word. One message per failed save: failures after it stay
     // silent until a save succeeds again, so a disk that stays full does not

@@ -3,6 +3,7 @@
 #include "form1elements.h"
 #include "playback/playbackcontroller.h"
 #include "round/roundcontroller.h"
+#include "settings/preferences.h"
 
 #include <QMainWindow>
 
@@ -52,6 +53,11 @@ public:
 
     // Tells the user, in one short modal message, that an action of theirs
     // failed; name is the box's object name.
+    // The user's preferences beyond the classic program's settings.
+    const Preferences &preferencias() const { return m_preferences; }
+    // Keeps a changed preference in its file, telling the user when it cannot.
+    void setPreferences(const Preferences &preferences);
+
     void avisar(const QString &title, const QString &text, const QString &name = QStringLiteral("Aviso"));
 
 signals:
@@ -96,6 +102,7 @@ private:
     void applyNarrationFont(const NarrationFont &font);
     // The settings as the dialog components and the picture pair hold them.
     SettingsValues heldSettings() const;
+    void tellSave(const QString &path, const SaveResult &saved);
     static QString reportFilter();
     // The round: the followed match in this window, every match in the
     // "Jornada" window.
@@ -112,6 +119,8 @@ private:
     Jornada *m_jornada = nullptr;
     RecentMenu *m_recent = nullptr;
     StatusLine *m_status = nullptr;
+    Preferences m_preferences;
+    QString m_preferencesFile;
     // A failed save has been told and no save has succeeded since.
     bool m_saveFailureTold = false;
 };
