@@ -6,11 +6,8 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QEventLoop>
-#include <QLabel>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTemporaryDir>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,35 +35,13 @@ QString fileText(const QString &path)
 // what it shows of an opening and a replay, the skips, the keys and the
 // status line, and the appearance commands, given through the menu entries
 // and keys a user picks.
-class TestForm1 : public QObject
+class TestForm1 : public FormFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Form1> m_window;
-    std::unique_ptr<Notices> m_notices;
     QList<QUrl> m_shownUrls;
 
-    void restart()
-    {
-        m_window = std::make_unique<Form1>(m_dir->path());
-        m_notices = std::make_unique<Notices>(*m_window);
-    }
-    // The messages shown since the last call; cleanup() finds none left.
-    QStringList takeNotices() { return std::exchange(m_notices->texts, {}); }
-    template<typename T> T *part(const QString &name) { return m_window->findChild<T *>(name); }
-    QString text(const char *label) { return part<QLabel>(label)->text(); }
-    QString score() { return text("Label1") + ' ' + text("Label2") + '-' + text("Label3"); }
-    QString file(const char *name) { return m_dir->filePath(QLatin1String(name)); }
-    void click(int position) { toolbarButton(*m_window, position)->trigger(); }
     void key(int key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(m_window.get(), Qt::Key(key), modifiers); }
-    // Shown and active, as the window's shortcuts need.
-    void activate()
-    {
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    }
     // o opens the sample, x and n a broken report and one without teams;
     // s starts, p pauses, t plays to the next stop.
     void go(const QString &steps)
@@ -84,11 +59,6 @@ class TestForm1 : public QObject
         }
     }
     void command(const char *menuEntry) { part<QAction>(menuEntry)->trigger(); }
-    void open(const QString &path)
-    {
-        answerNextOpen(part<CommonDialog>("Archivo"), path);
-        click(1);
-    }
     // Buttons 2, 3 and 4 as "BCD" with "-" for a disabled one, the start
     // button's tool tip, and whether the timer runs.
     QString state()
@@ -97,15 +67,6 @@ class TestForm1 : public QObject
         for (int position = 2; position <= 4; ++position)
             shown += toolbarButton(*m_window, position)->isEnabled() ? QChar(u'A' + position - 1) : QChar(u'-');
         return shown + ' ' + toolbarButton(*m_window, 2)->toolTip() + (part<QTimer>("Timer1")->isActive() ? " running" : "");
-    }
-    std::array<QStringList, 4> lists()
-    {
-        std::array<QStringList, 4> texts;
-        for (int i = 0; i < 4; ++i) {
-            for (QListWidgetItem *item : part<QListWidget>(QStringLiteral("List%1").arg(i + 1))->findItems("*", Qt::MatchWildcard))
-                texts[i] << item->text();
-        }
-        return texts;
     }
     // Background, narration font and colour, and the size of the picture on show.
     QString look()
@@ -125,42 +86,21 @@ public slots:
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        restart();
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("escudos")));
+        newFolder();
         writeFile(file("partido.txt"), Report);
     }
 
     void cleanup() { QCOMPARE(takeNotices(), QStringList()); }
 
-    // A few elements of the classic layout as they start: container, place,
-    // font and colour when their own, and whether they show, on top, before
-    // a start. (The speed selector lies over the toolbar's row.)
-    void elements_data()
+    // The speed options lie over the toolbar's row and the narration over
+    // the picture: a click on them must reach them.
+    void overlappingElementsOnTop()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("place");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("a speed, over the toolbar") << "Option3" << QRect(144, 16, 17, 17) << "Frame2 on top";
-        QTest::newRow("clock, in the time frame") << "Label1" << QRect(8, 16, 49, 33) << "Frame1 System 19.5 bold #e0e0e0 hidden";
-        QTest::newRow("narration, in its start-up font")
-            << "Texto_Narracion" << QRect(8, 416, 641, 49) << "Cuadro_Principal Lucida Console 20.25 bold #ffffff on top";
-    }
-
-    void elements()
-    {
-        QFETCH(QString, name);
-        auto *element = part<QWidget>(name);
-        QTEST(element->geometry(), "place");
-        const QFont font = element->font();
-        QString shown = element->parentWidget()->objectName();
-        if (font != m_window->font())
-            shown += QStringLiteral(" %1 %2%3 %4").arg(font.family(), QString::number(font.pointSizeF()), font.bold() ? " bold" : "",
-                                                       element->palette().color(QPalette::WindowText).name());
         QWidget *client = m_window->centralWidget();
-        const bool onTop = client->childAt(element->mapTo(client, element->rect().center())) == element;
-        QTEST(shown + (!element->isVisibleTo(m_window.get()) ? " hidden" : onTop ? " on top" : " covered"), "expected");
+        for (const char *name : {"Option3", "Texto_Narracion"}) {
+            auto *element = part(name);
+            QCOMPARE(client->childAt(element->mapTo(client, element->rect().center())), element);
+        }
     }
 
     // Opening prints the header (five empty lines, then the report's first
