@@ -6,30 +6,22 @@
 
 // What a screen reader is told about the main window's controls, and the
 // order in which Tab walks through them.
-class TestAccessibility : public QObject
+class TestAccessibility : public FormFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Form1> m_window;
-
-    QWidget *widget(const QString &name) { return m_window->findChild<QWidget *>(name); }
     // Opens the sample report and starts it; the timer is stopped, so no tick comes.
     void startMatch()
     {
-        answerNextOpen(m_window->findChild<CommonDialog *>(QStringLiteral("Archivo")),
-                       QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/arenales-penascal.txt"));
-        toolbarButton(*m_window, 1)->trigger();
-        toolbarButton(*m_window, 2)->trigger();
-        m_window->findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+        open(QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/arenales-penascal.txt"));
+        click(2);
+        part<QTimer>("Timer1")->stop();
     }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_window = std::make_unique<Form1>(m_dir->path());
-    }
+    void init() { newFolder(); }
+
+    void cleanup() { QCOMPARE(takeNotices(), QStringList()); }
 
     // Each control has its role and a text that tells it from the others of
     // its group; a label is read by its value.
@@ -57,20 +49,20 @@ private slots:
         QFETCH(QAccessible::Text, kind);
         QStringList texts;
         for (const QString &name : elements) {
-            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget(name));
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(part(name));
             QVERIFY2(face, qPrintable(name));
             QTEST(face->role(), "role");
             QVERIFY2(!face->text(kind).isEmpty() && !texts.contains(face->text(kind)), qPrintable(name));
             texts << face->text(kind);
             if (kind == QAccessible::Description)
-                QCOMPARE(face->text(QAccessible::Name), widget(name)->property("text").toString());
+                QCOMPARE(face->text(QAccessible::Name), part(name)->property("text").toString());
         }
     }
 
     // The start button is read by its tool tip, which changes once started.
     void startButtonReadsItsCurrentTip()
     {
-        QWidget *start = widget(QStringLiteral("Toolbar1_B"));
+        QWidget *start = part(QStringLiteral("Toolbar1_B"));
         const QString before = QAccessible::queryAccessibleInterface(start)->text(QAccessible::Name);
         startMatch();
         QVERIFY(start->toolTip() != before);
@@ -105,10 +97,8 @@ private slots:
                                                 {u'r', Qt::Key_Right}, {u'l', Qt::Key_Left}};
         if (running)
             startMatch(); // the buttons stay as a running match leaves them
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        widget(QStringLiteral("Toolbar1_A"))->setFocus(Qt::TabFocusReason);
+        activate();
+        part(QStringLiteral("Toolbar1_A"))->setFocus(Qt::TabFocusReason);
         QStringList visited;
         for (QChar key : keys) {
             QTest::keyClick(QApplication::focusWidget(), Keys.value(key));
@@ -122,11 +112,11 @@ private slots:
     // which checks it without a click.
     void accessibleActionPicksSpeed()
     {
-        QAccessibleActionInterface *option = QAccessible::queryAccessibleInterface(widget("Option5"))->actionInterface();
+        QAccessibleActionInterface *option = QAccessible::queryAccessibleInterface(part("Option5"))->actionInterface();
         QVERIFY(option);
         QCOMPARE(option->actionNames().value(0), QAccessibleActionInterface::toggleAction());
         option->doAction(QAccessibleActionInterface::toggleAction());
-        QVERIFY(qobject_cast<QAbstractButton *>(widget(QStringLiteral("Option5")))->isChecked());
+        QVERIFY(qobject_cast<QAbstractButton *>(part(QStringLiteral("Option5")))->isChecked());
         QCOMPARE(m_window->partido().speed(), 5);
     }
 };
