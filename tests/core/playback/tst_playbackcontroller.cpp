@@ -143,7 +143,6 @@ private slots:
             << "ospss" << S::Running << true << true << false;
         QTest::newRow("half time; pausing there does nothing") << "ostp" << S::HalfTime << false << true << false;
         QTest::newRow("continued after half time") << "osts" << S::Running << true << true << false;
-        QTest::newRow("full time") << "ostst" << S::Finished << false << false << false;
         QTest::newRow("start or pause after full time does nothing") << "oststsp" << S::Finished << false << false << false;
         QTest::newRow("report ends before full time") << "ust" << S::Finished << false << false << false;
         QTest::newRow("opened while running keeps the clock") << "oso" << S::Ready << true << false << false;
@@ -230,53 +229,35 @@ private slots:
         QCOMPARE(skipped.state(), PlaybackState::Finished);
     }
 
-    // The replay as a view sees it: the clock, the narration, the score and
-    // the lists, and the periods the timer is given.
+    // The periods the timer is given: a speed picked before the start is
+    // only noted, then each narration line paces the next; the last line is
+    // enlarged. Another report opened starts afresh; one without a teams line
+    // keeps the names of the one before, one cut only in part changes only
+    // what was cut. (The window's test compares a whole replay.)
     void replayShowsTheMatch()
     {
         PlaybackController match;
-        QStringList printed;
-        QVERIFY(match.open(m_dir.filePath("o"), [&](const QString &line) { printed << line; }).ok());
-        QCOMPARE(printed, (QStringList{"", "", "", "", "", "LIGA DE PRUEBA",
-                                       "Atletico Rio (ARIO) vs. Club Sierra (CSIE) en Estadio Mayor"}));
+        QVERIFY(match.open(m_dir.filePath("o")).ok());
         QCOMPARE(match.pickSpeed(3), std::nullopt);
         QCOMPARE(match.start().period, 1);
         QCOMPARE(match.pickSpeed(5), 100);
-
-        QList<int> periods; // each narration line paces the next
-        bool homeScored = false;
+        QList<int> periods;
         while (match.clockRunning()) {
-            const PlaybackChange change = match.tick();
-            if (change.period)
-                periods << *change.period;
-            homeScored = homeScored || change.homeScored;
+            if (const std::optional<int> period = match.tick().period)
+                periods << *period;
         }
-        QCOMPARE(match.state(), PlaybackState::HalfTime);
         QCOMPARE(periods, (QList<int>{100, 100}));
-        QVERIFY(homeScored);
-        QCOMPARE(match.match().Home, 1);
-        QCOMPARE(match.clock(), QStringLiteral("45"));
-        QCOMPARE(match.narration(), QStringLiteral("Marcador al descanso: Atletico Rio 1 - Club Sierra 0"));
-
         match.start();
         PlaybackChange change;
         while (match.clockRunning())
             change = match.tick();
         QCOMPARE(change.size, NarrationSize::Enlarged);
-        QCOMPARE(change.clock, QStringLiteral("90"));
-        QCOMPARE(match.startFlag(), QStringLiteral("0"));
 
-        // Opening another report starts afresh; one without a teams line
-        // keeps the names of the one before.
         write(m_dir.filePath("compra.txt"), "Leche\r\nPan\r\n");
         QVERIFY(match.open(m_dir.filePath("compra.txt")).ok());
-        QCOMPARE(match.state(), PlaybackState::Ready);
-        QCOMPARE(match.match().Home, 0);
-        QCOMPARE(match.narration(), QString());
-        QCOMPARE(match.clock(), QStringLiteral("0"));
-        QCOMPARE(match.teams().home, QStringLiteral("Atletico Rio"));
-        QCOMPARE(match.teams().awayKey, QStringLiteral("CSIE"));
-        // A teams line cut only in part changes only what was cut.
+        QCOMPARE(QStringLiteral("%1 %2 %3|%4 %5").arg(match.clock()).arg(match.match().Home).arg(match.narration(), match.teams().home,
+                                                                                                  match.teams().awayKey),
+                 "0 0 |Atletico Rio CSIE");
         write(m_dir.filePath("medio.txt"), "Casa Nueva (CN) vs. Fuera sin clave\r\n");
         QVERIFY(!match.open(m_dir.filePath("medio.txt")).ok());
         QCOMPARE(match.teams().home + '|' + match.teams().away, QStringLiteral("Casa Nueva|Club Sierra"));

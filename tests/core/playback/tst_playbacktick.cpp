@@ -86,6 +86,13 @@ private slots:
         QTest::newRow("half time after a block end") << false << half << Branch::HalfTime << half << 33;
         QTest::newRow("half time right after narration") << true << half << N << half.mid(8) << 33;
         QTest::newRow("both phrases end as full time") << false << half + full << Branch::FullTime << half + full << 33;
+        // A minute that cannot be read leaves the clock as it was.
+        QTest::newRow("blanks around the digits") << false << "Min    9   : x" << N << "   : x" << 9;
+        QTest::newRow("largest 16-bit minute") << false << "Min  32767: x" << N << "67: x" << 32767;
+        QTest::newRow("minute beyond 16 bits") << false << "Min  32768: x" << N << "68: x" << 33;
+        QTest::newRow("minute that wraps to 12 in 32 bits") << false << "Min  4294967308: x" << N << "4967308: x" << 33;
+        QTest::newRow("colon before column 6") << false << "Min: 12: x" << N << " x" << 33;
+        QTest::newRow("blank inside the minute") << false << "Min  1 2: x" << N << ": x" << 33;
     }
 
     void branches()
@@ -106,29 +113,6 @@ private slots:
         const bool narration = branch == Branch::Narration;
         QCOMPARE(result.period.has_value(), narration);
         QCOMPARE(state.Ultimas_Lineas[1], narration ? line : QString());
-    }
-
-    void minute_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<int>("minute"); // -1: cannot be read, the clock stays
-
-        QTest::newRow("blanks around the digits") << "Min    9   : x" << 9;
-        QTest::newRow("largest 16-bit") << "Min  32767: x" << 32767;
-        QTest::newRow("beyond 16 bits") << "Min  32768: x" << -1;
-        QTest::newRow("wraps to 12 in 32 bits") << "Min  4294967308: x" << -1;
-        QTest::newRow("colon before column 6") << "Min: 12: x" << -1;
-        QTest::newRow("blank inside the number") << "Min  1 2: x" << -1;
-    }
-
-    void minute()
-    {
-        QFETCH(QString, line);
-        QFETCH(int, minute);
-        MatchState state;
-        state.Minuto = 33;
-        PROCESAR_LINEA(state, line, true, 1);
-        QCOMPARE(int(state.Minuto), minute == -1 ? 33 : minute);
     }
 
     void recentLines()
