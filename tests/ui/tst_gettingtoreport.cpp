@@ -1,6 +1,5 @@
 #include "formfixture.h"
 #include "kit/commondialog.h"
-#include "settings/settingslocation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -138,16 +137,6 @@ private slots:
         QCOMPARE(recentEntries(), QStringList());
         // The list is not kept in the settings file.
         QVERIFY(!QFile::exists(file("TPZ.INI")));
-    }
-
-    // A list file that cannot be written: the window starts, and the list of
-    // the run still shows.
-    void unwritableListFile()
-    {
-        QVERIFY(QDir().mkpath(recentReportsPath()));
-        restart();
-        m_window->openReports({file("rio.txt")});
-        QCOMPARE(recentEntries(), QStringList{"&1 rio.txt — Atlético Río - Club Sierra"});
     }
 };
 
