@@ -41,7 +41,6 @@ private slots:
         QTest::newRow("opened on page 1") << "" << "Rio" << QList<bool>{false, true};
         QTest::newRow(">> three times disables >>") << ">>>" << "Bonus" << QList<bool>{true, false};
         QTest::newRow("<< from page 4 enables >>") << ">>><" << "Tiros" << QList<bool>{true, true};
-        QTest::newRow("three >> then three << back to page 1") << ">>><<<" << "Rio" << QList<bool>{false, true};
         QTest::newRow("Page Down and arrows on, and no further") << "drnd" << "Bonus" << QList<bool>{true, false};
         QTest::newRow("Page Up and arrows back, and no further") << ">>>ulpu" << "Rio" << QList<bool>{false, true};
     }
