@@ -161,7 +161,9 @@ void TestMatchSounds::withoutSystem()
     Form1 window(m_dir.path());
     Notices notices(window);
     Preferences preferences = window.preferencias();
-    preferences = {.pauseOnGoals = false, .sound = true, .readAloud = true, .myTeam = QStringLiteral("RCAR")};
+    preferences.sound = true;
+    preferences.readAloud = true;
+    preferences.myTeam = QStringLiteral("RCAR");
     window.setPreferences(preferences);
     window.openReports({Samples + "arenales-penascal.txt", Samples + "santa_olaya-torrealba.txt"});
     playAll(window);
