@@ -3,11 +3,15 @@
 # configures the build. Usage: scripts/setup.sh [build-dir]
 set -euo pipefail
 
-# The third line: validating the installed launcher, and the end-to-end test,
-# which drives the program in Xvfb through the accessibility bus. The last:
-# building the Debian package (cpack finds its dependencies with
-# dpkg-shlibdeps and file) and checking it with lintian.
+# The second line: sound, speech and notifications (Debian 12's
+# qt6-speech-dev needs qt6-declarative-dev for its CMake files without
+# depending on it); no speech engine, so the tests run as on a machine
+# without one. The fourth: validating the installed launcher, and the
+# end-to-end test, which drives the program in Xvfb through the accessibility
+# bus. The last: building the Debian package (cpack finds its dependencies
+# with dpkg-shlibdeps and file) and checking it with lintian.
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
+          qt6-multimedia-dev qt6-speech-dev qt6-declarative-dev
           libgl-dev fonts-dejavu-core xvfb xauth
           desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi
           dpkg-dev file lintian)

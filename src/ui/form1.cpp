@@ -2,6 +2,7 @@
 
 #include "form2.h"
 #include "form3.h"
+#include "matchsounds.h"
 #include "notices.h"
 #include "recentmenu.h"
 #include "reportdrop.h"
@@ -66,6 +67,7 @@ Form1::Form1(const QString &programDir, QWidget *parent)
     build(this);
     m_recent = new RecentMenu(Recientes, recentReportsPath(), this);
     m_status = new StatusLine(this);
+    m_sounds = new MatchSounds(*this);
     new WindowSize(this, *this, layoutSizePath());
     connectElements();
     Form_Load();
@@ -257,6 +259,7 @@ void Form1::apply(const PlaybackChange &change)
         Label3->setText(QString::number(partido().match().Away));
     if (change.stateChanged)
         showState();
+    m_sounds->matchChanged(change);
 }
 
 // Appearance

@@ -10,6 +10,7 @@
 struct NarrationFont;
 struct SettingsValues;
 class Jornada;
+class MatchSounds;
 class QAction;
 class QMessageBox;
 class RecentMenu;
@@ -35,6 +36,8 @@ public:
     const PlaybackController &partido() const { return m_round ? m_round->followed() : m_match; }
     // The round being replayed; none while a single match is.
     const RoundController *jornada() const { return m_round.get(); }
+    // The cues, notifications and reading aloud of the replay.
+    MatchSounds *sounds() const { return m_sounds; }
 
     // The background picture: relative to the program folder (IMAGEN_NUM 0) or
     // the full path held by Archivo2 (IMAGEN_NUM 1).
@@ -119,6 +122,7 @@ private:
     Jornada *m_jornada = nullptr;
     RecentMenu *m_recent = nullptr;
     StatusLine *m_status = nullptr;
+    MatchSounds *m_sounds = nullptr;
     Preferences m_preferences;
     QString m_preferencesFile;
     // A failed save has been told and no save has succeeded since.

@@ -5,6 +5,7 @@
 #include "form1.h"
 
 #include "jornada.h"
+#include "matchsounds.h"
 #include "recentmenu.h"
 #include "kit/commondialog.h"
 #include "kit/fitlabel.h"
@@ -91,6 +92,7 @@ void Form1::applyRound(const RoundChange &change)
         showWhole(change.followed);
     apply(change.followed);
     m_jornada->showChange(change);
+    m_sounds->roundChanged(change);
 }
 
 // The followed match as if it had been followed from its opening: its teams
