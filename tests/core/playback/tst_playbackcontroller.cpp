@@ -336,11 +336,9 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<int>("period");
 
-        QTest::newRow("held after the goal") << "s....." << 3000;
         QTest::newRow("skip to the goal") << "g" << 100;
         QTest::newRow("speed picked during the hold") << "s.....4" << 500;
         QTest::newRow("paused and continued") << "s.....ps" << 1;
-        QTest::newRow("the line after the hold") << "s......" << 100;
     }
     void pauseOnGoalsEnds()
     {

@@ -73,7 +73,6 @@ private slots:
         QTest::addColumn<QString>("plainShows");
 
         QTest::newRow("a link") << "[url=http://x.example]Pepe[/url]" << "[url=http://x.example]Pepe[/url]";
-        QTest::newRow("an image") << "[img]http://x.example/a.png[/img]" << "[img]http://x.example/a.png[/img]";
         QTest::newRow("a closing bold") << "Pepe[/b][size=200]" << "Pepe[/b][size=200]";
         QTest::newRow("placeholders of a format") << "%1 %2 [%3]" << "%1 %2 [%3]";
         QTest::newRow("control characters") << "Pe\tpe\r\n[b]" << "Pe pe  [b]";
@@ -97,6 +96,8 @@ private slots:
         QVERIFY(plain.startsWith(QStringLiteral("%1 1 - 0 %1").arg(plainShows)));
     }
 
+    // Entries no recogniser of these samples writes: the samples' own are in
+    // the reference files.
     void listEntries_data()
     {
         using K = SummaryEvent::Kind;
@@ -104,11 +105,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<std::optional<SummaryEvent>>("event");
 
-        QTest::newRow("home goal") << 3 << "Lorenzo Bravo(Gol,8)" << std::optional(SummaryEvent{K::Goal, false, 8, "Lorenzo Bravo", {}});
-        QTest::newRow("away red card") << 2 << "X(Roja,70)" << std::optional(SummaryEvent{K::Red, true, 70, "X", {}});
         QTest::newRow("parentheses in a name") << 4 << "Jo (el 9)(Gol,-1)"
                                                << std::optional(SummaryEvent{K::Goal, true, -1, "Jo (el 9)", {}});
-        QTest::newRow("substitution") << 1 << "A<=>B(60)" << std::optional(SummaryEvent{K::Substitution, false, 60, "A", "B"});
         QTest::newRow("a card in a goal list") << 3 << "X(Amarilla,30)" << std::optional<SummaryEvent>();
         QTest::newRow("no minute") << 1 << "X(Amarilla,)" << std::optional<SummaryEvent>();
         QTest::newRow("no parenthesis") << 1 << "X" << std::optional<SummaryEvent>();
