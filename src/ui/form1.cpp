@@ -6,6 +6,7 @@
 #include "notices.h"
 #include "recentmenu.h"
 #include "reportdrop.h"
+#include "scoreflash.h"
 #include "statusline.h"
 #include "userguide.h"
 #include "windowsize.h"
@@ -70,6 +71,7 @@ Form1::Form1(const QString &programDir, QWidget *parent)
     m_sounds = new MatchSounds(*this);
     new WindowSize(this, *this, layoutSizePath());
     connectElements();
+    setUpSharing();
     Form_Load();
     showState();
 }
@@ -119,6 +121,7 @@ void Form1::showState()
     Toolbar1->button(PauseButton)->setEnabled(view.pause);
     Toolbar1->button(StatisticsButton)->setEnabled(view.statistics);
     showPartidoEntries(view);
+    showSharing(view);
     Toolbar::setToolTipText(Toolbar1->button(StartButton), view.startToolTip());
     if (view.timer == StateView::Timer::Stop)
         Timer1->stop();
@@ -152,6 +155,7 @@ void Form1::openReport(const QString &path)
         list->clear();
     setNarrationSize(NarrationSize::Opening);
     Texto_Narracion->clear();
+    m_scoreFlash->stop();
     for (QLabel *label : {Label1, Label2, Label3})
         label->setText(QStringLiteral("0"));
 
@@ -257,6 +261,7 @@ void Form1::apply(const PlaybackChange &change)
         Label2->setText(QString::number(partido().match().Home));
     if (change.awayScored)
         Label3->setText(QString::number(partido().match().Away));
+    m_scoreFlash->follow(change);
     if (change.stateChanged)
         showState();
     m_sounds->matchChanged(change);

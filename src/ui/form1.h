@@ -14,6 +14,7 @@ class MatchSounds;
 class QAction;
 class QMessageBox;
 class RecentMenu;
+class ScoreFlash;
 class StatusLine;
 
 // The main window: replays a match report line by line with a running clock,
@@ -93,6 +94,9 @@ public slots:
     void Fondo_Aplicacion_Click();
     void Guia_Click();
     void Acerca_Click();
+    void Copiar_Resumen_Click();
+    void Copiar_Resumen_BBCode_Click();
+    void Pausa_Goles_Click();
 
 private:
     void connectElements();
@@ -114,6 +118,9 @@ private:
     void applyRound(const RoundChange &change);
     void showWhole(const PlaybackChange &change);
     void followRow(int row);
+    // The summary entries, the pause on goals and the score's flash.
+    void setUpSharing();
+    void showSharing(const StateView &view);
 
     QString m_programDir;
     // The single match, while no round is open.
@@ -123,6 +130,7 @@ private:
     RecentMenu *m_recent = nullptr;
     StatusLine *m_status = nullptr;
     MatchSounds *m_sounds = nullptr;
+    ScoreFlash *m_scoreFlash = nullptr;
     Preferences m_preferences;
     QString m_preferencesFile;
     // A failed save has been told and no save has succeeded since.

@@ -140,6 +140,9 @@ constexpr MenuEntry Menus[] = {
     {"Recientes", "Recientes", "Archivo3", {}, nullptr},
     {"Abrir_Jornada", "Abrir Jornada", "Archivo3", Qt::CTRL | Qt::Key_J, "Abrir_Jornada_Click"},
     {"Ver_Jornada", "Ver Jornada", "Archivo3", {}, "Ver_Jornada_Click"},
+    {"Archivo_B", "-", "Archivo3", {}, nullptr},
+    {"Copiar_Resumen", "Copiar resumen", "Archivo3", {}, "Copiar_Resumen_Click"},
+    {"Copiar_Resumen_BBCode", "Copiar resumen para el foro", "Archivo3", {}, "Copiar_Resumen_BBCode_Click"},
     {"A", "-", "Archivo3", {}, nullptr},
     {"Salir", "Salir", "Archivo3", Qt::CTRL | Qt::Key_S, "Salir_Click", Qt::CTRL | Qt::Key_Q},
     {"Partido", "&Partido", "", {}, nullptr},
@@ -164,6 +167,8 @@ constexpr MenuEntry Menus[] = {
     {"Predeterminado2", "Predeterminado", "Tipo_de_Letra", {}, "Predeterminado2_Click"},
     {"Escoger2", "Escoger", "Tipo_de_Letra", {}, "Escoger2_Click"},
     {"Fondo_Aplicacion", "Imagen de Fondo", "Opciones", {}, "Fondo_Aplicacion_Click"},
+    {"Opciones_A", "-", "Opciones", {}, nullptr},
+    {"Pausa_Goles", "Pausa en los goles", "Opciones", {}, "Pausa_Goles_Click"},
     {"Guia", "&Guía", "", QKeyCombination(Qt::Key_F1), "Guia_Click"},
     {"Acerca", "A&cerca", "", {}, "Acerca_Click"},
 };

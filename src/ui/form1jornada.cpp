@@ -56,6 +56,7 @@ void Form1::openRound(const QStringList &paths)
     if (fresh)
         m_round = std::move(fresh);
     m_round->pickSpeed(speed);
+    m_round->setPauseOnGoals(m_preferences.pauseOnGoals);
     if (!m_jornada) {
         m_jornada = new Jornada(m_programDir, this);
         connect(m_jornada, &Jornada::followAsked, this, &Form1::followRow);

@@ -2,6 +2,8 @@
 // and the skips to the next goal, half time and full time.
 #include "form1.h"
 
+#include "scoreflash.h"
+
 #include <QTimer>
 
 void Form1::Comenzar_Click()
@@ -26,6 +28,8 @@ void Form1::skip(SkipTarget target)
     if (m_round)
         return;
     apply(m_match.skip(target));
+    // The user jumped there: the goals passed on the way do not flash.
+    m_scoreFlash->stop();
     // The line it stopped at shows for a full period, as a played one does.
     if (Timer1->isActive())
         Timer1->start();

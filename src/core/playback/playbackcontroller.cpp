@@ -4,6 +4,9 @@
 #include "report/lineupcapture.h"
 #include "textfile/textfilereader.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // The items a teams line cut before it stopped replace those of the report
@@ -53,6 +56,7 @@ HeaderResult PlaybackController::open(const QString &path, const Printer &print,
         list.clear();
     m_linesRead = 0;
     m_period.reset();
+    m_holding = false;
     m_size = NarrationSize::Opening;
     m_displayed = false;
     LEER_ALINEACIONES(seen);
@@ -112,6 +116,7 @@ PlaybackChange PlaybackController::start()
     // The lines before the narration pass at once; the first narration line
     // sets the pace of the chosen speed.
     change.period = m_period = 1;
+    m_holding = false;
     change.size = m_size = NarrationSize::Chosen;
     return change;
 }
@@ -126,6 +131,7 @@ PlaybackChange PlaybackController::pause()
 std::optional<int> PlaybackController::pickSpeed(qint16 option)
 {
     Intervalo = option;
+    m_holding = false;
     if (!m_clockRunning)
         return std::nullopt;
     const std::optional<int> period = optionPeriod(option);
@@ -145,11 +151,15 @@ PlaybackChange PlaybackController::tick()
     ++m_linesRead;
     const TickResult tick = PROCESAR_LINEA(Partido, Linea, !m_narration.isEmpty(), Intervalo);
     switch (tick.branch) {
-    case TickResult::Branch::Dropped:
-        return unchanged();
+    case TickResult::Branch::Dropped: {
+        PlaybackChange change = unchanged();
+        holdOnEvent(change, tick);
+        return change;
+    }
     case TickResult::Branch::Narration: {
         PlaybackChange change = unchanged();
         showNarration(change, tick);
+        holdOnEvent(change, tick);
         return change;
     }
     case TickResult::Branch::HalfTime:
@@ -210,6 +220,10 @@ PlaybackChange PlaybackController::skip(SkipTarget target)
         reached = target == SkipTarget::Goal ? step.homeScored || step.awayScored
                                              : target == SkipTarget::HalfTime && m_state == PlaybackState::HalfTime;
     }
+    // A skip does not wait: the line it stopped at shows for the speed's
+    // period, even when it scored.
+    if (std::exchange(m_holding, false))
+        total.period = m_period;
     return total;
 }
 
@@ -229,6 +243,16 @@ void PlaybackController::showNarration(PlaybackChange &change, const TickResult 
     change.entries = tick.entries;
     change.homeScored = tick.scored == GoalSide::Home;
     change.awayScored = tick.scored == GoalSide::Away;
+}
+
+void PlaybackController::holdOnEvent(PlaybackChange &change, const TickResult &tick)
+{
+    if (m_pauseOnGoals && (tick.scored != GoalSide::None || tick.sentOff)) {
+        m_holding = true;
+        change.period = std::max(m_period.value_or(0), HoldPeriod);
+    } else if (std::exchange(m_holding, false)) {
+        change.period = m_period;
+    }
 }
 
 PlaybackChange PlaybackController::endMatch()

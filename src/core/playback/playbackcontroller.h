@@ -84,7 +84,14 @@ public:
     PlaybackChange start();
     PlaybackChange pause();
     // Picks a speed; while the clock runs, the period it applies at once.
+    // It ends a pause on a goal: the user has seen it.
     std::optional<int> pickSpeed(qint16 option);
+    // "Pausa en los goles": after a line that scores a goal or shows a red
+    // card, the next tick comes after at least HoldPeriod, at any speed; the
+    // tick after it brings the speed's period back. Off after construction.
+    static constexpr int HoldPeriod = 3000;
+    void setPauseOnGoals(bool on) { m_pauseOnGoals = on; }
+    bool pauseOnGoals() const { return m_pauseOnGoals; }
     // Reads and handles the next line of the report.
     PlaybackChange tick();
     // Plays on at once through the same ticks until the target, and answers
@@ -136,6 +143,7 @@ private:
     PlaybackChange unchanged() const;
     PlaybackChange changeTo(PlaybackState state);
     void showNarration(PlaybackChange &change, const TickResult &tick);
+    void holdOnEvent(PlaybackChange &change, const TickResult &tick);
     PlaybackChange endMatch();
 
     std::unique_ptr<TextFileReader> NumFile;
@@ -154,6 +162,10 @@ private:
     // What the view was last told of the period, the narration size and the
     // match elements, for wholeView().
     std::optional<int> m_period;
+    // The period from the last tick is a pause on a goal or a red card; the
+    // speed's own period is still m_period.
+    bool m_holding = false;
+    bool m_pauseOnGoals = false;
     NarrationSize m_size = NarrationSize::Opening;
     bool m_displayed = false;
 };

@@ -4,14 +4,14 @@ namespace {
 
 using Timer = StateView::Timer;
 
-// start, pause, statistics, continue tip, timer, skip, status line
+// start, pause, statistics, continue tip, timer, skip, status line, share
 constexpr StateView Table[] = {
-    /* NoMatch  */ {false, false, false, false, Timer::Stop, false, "Sin partido"},
-    /* Ready    */ {true, false, false, false, Timer::Keep, true, "Listo"},
-    /* Running  */ {false, true, false, true, Timer::Run, true, "Jugando"},
-    /* Paused   */ {true, false, false, true, Timer::Stop, true, "En pausa"},
-    /* HalfTime */ {true, false, false, true, Timer::Stop, true, "Descanso"},
-    /* Finished */ {false, false, true, false, Timer::Stop, false, "Final"},
+    /* NoMatch  */ {false, false, false, false, Timer::Stop, false, "Sin partido", false},
+    /* Ready    */ {true, false, false, false, Timer::Keep, true, "Listo", true},
+    /* Running  */ {false, true, false, true, Timer::Run, true, "Jugando", true},
+    /* Paused   */ {true, false, false, true, Timer::Stop, true, "En pausa", true},
+    /* HalfTime */ {true, false, false, true, Timer::Stop, true, "Descanso", true},
+    /* Finished */ {false, false, true, false, Timer::Stop, false, "Final", true},
 };
 
 } // namespace

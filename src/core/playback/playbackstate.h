@@ -14,10 +14,10 @@ enum class PlaybackState {
     Finished,
 };
 
-// What the window shows of a state: which of the start, pause, skip and
-// statistics commands can be given, the start command's tool tip, what becomes
-// of the playback timer and the state's word in the status line. Opening and
-// exiting are always possible.
+// What the window shows of a state: which of the start, pause, skip,
+// statistics and sharing commands can be given, the start command's tool
+// tip, what becomes of the playback timer and the state's word in the status
+// line. Opening and exiting are always possible.
 struct StateView
 {
     enum class Timer {
@@ -36,6 +36,8 @@ struct StateView
     // while a report is open for playback.
     bool skip = false;
     const char *status = "";
+    // The match as it stands can be shared: copied as a summary.
+    bool share = false;
 
     QString startToolTip() const;
     QString statusText() const { return QString::fromUtf8(status); }

@@ -123,7 +123,9 @@ TickResult PROCESAR_LINEA(MatchState &state, const QString &line, bool narration
     result.scored = goal.side;
     appendIf(result.entries, goal.scorer);
     appendIf(result.entries, BUSCAR_AMARILLA(state, line));
-    appendIf(result.entries, BUSCAR_ROJA(state, line));
+    const std::optional<ListEntry> red = BUSCAR_ROJA(state, line);
+    result.sentOff = red.has_value();
+    appendIf(result.entries, red);
     appendIf(result.entries, BUSCAR_CAMBIO(state, line));
     return result;
 }

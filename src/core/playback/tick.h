@@ -29,6 +29,8 @@ struct TickResult
     // Minuto was taken from the line; the clock shows it.
     bool minuteRead = false;
     GoalSide scored = GoalSide::None;
+    // The line shows a red card the recogniser found.
+    bool sentOff = false;
     // To append, in order: goal, yellow card, red card, substitution.
     QList<ListEntry> entries;
 

@@ -65,6 +65,7 @@ std::optional<QString> RoundController::open(const QStringList &paths)
         auto ground = std::make_unique<Ground>();
         Ground &g = *ground;
         g.match = std::make_unique<PlaybackController>();
+        g.match->setPauseOnGoals(m_pauseOnGoals);
         const HeaderResult header = g.match->open(
             path,
             [&g](const QString &line) {
@@ -152,6 +153,15 @@ QString RoundController::resultsText() const
         text += QLatin1Char('\n');
     }
     return text;
+}
+
+void RoundController::setPauseOnGoals(bool on)
+{
+    m_pauseOnGoals = on;
+    for (const auto &g : m_grounds) {
+        if (g->match)
+            g->match->setPauseOnGoals(on);
+    }
 }
 
 // Commands

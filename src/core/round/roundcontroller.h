@@ -116,6 +116,11 @@ public:
     // round follows that ground, with a banner. Off after construction.
     void setCarrusel(bool on) { m_carrusel = on; }
     bool carrusel() const { return m_carrusel; }
+    // "Pausa en los goles" for every match of the round. Only the followed
+    // match's ticks set the timer, so the round waits on its goals and red
+    // cards; another ground's goal shows in its row, and the carrusel makes
+    // that ground the followed one before its goal, where it then waits.
+    void setPauseOnGoals(bool on);
     // The next goal of the round: the lowest minute; at the same minute the
     // followed match's, then the first row's.
     std::optional<PlannedGoal> nextGoal() const;
@@ -145,5 +150,6 @@ private:
     std::vector<std::unique_ptr<Ground>> m_grounds;
     int m_followed = -1;
     bool m_carrusel = false;
+    bool m_pauseOnGoals = false;
     PlaybackController m_none;
 };

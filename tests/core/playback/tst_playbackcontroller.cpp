@@ -84,7 +84,9 @@ class TestPlaybackController : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir; // o: a report, u: one without its end, x: one that cannot be opened
+    // o: a report, u: one without its end, x: one that cannot be opened, h:
+    // a goal and a red card
+    QTemporaryDir m_dir;
 
     static void write(const QString &path, const QByteArray &bytes)
     {
@@ -123,6 +125,12 @@ private slots:
         write(m_dir.filePath("o"), Report);
         write(m_dir.filePath("u"), Report.left(Report.indexOf("Marcador")));
         write(m_dir.filePath("x"), "LIGA\r\nSin parentesis vs. Otro equipo en ninguna parte\r\n");
+        write(m_dir.filePath("h"), "LIGA\r\nRio (RIO) vs. Sierra (SIE) en Estadio\r\nComentarios\r\n"
+                                   "Min  1: Juego.\r\nMin 12: Gol de Tomas Ruiz. 1 -- 0\r\nMin 13: Juego.\r\n"
+                                   "Min 20: Tarjeta roja para Luis Sol.\r\nMin 21: Juego.\r\n\r\n"
+                                   "Resultado final: 1 -- 0\r\n"
+                                   "Alineaciones finales\r\nRio\r\n-\r\n-\r\n01 Tomas Ruiz x\r\n\r\n"
+                                   "Sierra\r\n-\r\n-\r\n01 Luis Sol x\r\n\r\n");
     }
 
     // Every command in every state.
@@ -261,6 +269,75 @@ private slots:
         write(m_dir.filePath("medio.txt"), "Casa Nueva (CN) vs. Fuera sin clave\r\n");
         QVERIFY(!match.open(m_dir.filePath("medio.txt")).ok());
         QCOMPARE(match.teams().home + '|' + match.teams().away, QStringLiteral("Casa Nueva|Club Sierra"));
+    }
+
+    // The period each tick leaves the timer at, with "Pausa en los goles" off
+    // (the speeds' own periods) and on (a goal and a red card held).
+    void pauseOnGoalsPeriods_data()
+    {
+        QTest::addColumn<qint16>("speed");
+        QTest::addColumn<bool>("pause");
+        QTest::addColumn<QList<int>>("periods");
+
+        //                                           Min 1, goal, Min 13, red, Min 21, block end, full time
+        QTest::newRow("off, speed 1") << qint16(1) << false << QList<int>{5000, 5000, 5000, 5000, 5000, 5000, 5000};
+        QTest::newRow("off, speed 2") << qint16(2) << false << QList<int>{3000, 3000, 3000, 3000, 3000, 3000, 3000};
+        QTest::newRow("off, speed 3") << qint16(3) << false << QList<int>{1000, 1000, 1000, 1000, 1000, 1000, 1000};
+        QTest::newRow("off, speed 4") << qint16(4) << false << QList<int>{500, 500, 500, 500, 500, 500, 500};
+        QTest::newRow("off, speed 5") << qint16(5) << false << QList<int>{100, 100, 100, 100, 100, 100, 100};
+        QTest::newRow("on, speed 1 is slower already") << qint16(1) << true << QList<int>{5000, 5000, 5000, 5000, 5000, 5000, 5000};
+        QTest::newRow("on, speed 3") << qint16(3) << true << QList<int>{1000, 3000, 1000, 3000, 1000, 1000, 1000};
+        QTest::newRow("on, speed 5") << qint16(5) << true << QList<int>{100, 3000, 100, 3000, 100, 100, 100};
+    }
+    void pauseOnGoalsPeriods()
+    {
+        QFETCH(qint16, speed);
+        QFETCH(bool, pause);
+        QFETCH(QList<int>, periods);
+
+        PlaybackController match;
+        match.setPauseOnGoals(pause);
+        match.pickSpeed(speed);
+        match.open(m_dir.filePath("h"));
+        int held = match.start().period.value();
+        QList<int> shown;
+        while (match.state() == PlaybackState::Running) {
+            const PlaybackChange change = match.tick();
+            held = change.period.value_or(held);
+            if (match.linesRead() > 3)
+                shown << held;
+        }
+        QCOMPARE(shown, periods);
+    }
+
+    // What ends a pause on a goal before its tick: a skip does not wait, a
+    // speed picked applies its own period, a continue starts afresh.
+    void pauseOnGoalsEnds_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("period");
+
+        QTest::newRow("skip to the goal") << "g" << 100;
+        QTest::newRow("speed picked during the hold") << "s.....4" << 500;
+        QTest::newRow("paused and continued") << "s.....ps" << 1;
+    }
+    void pauseOnGoalsEnds()
+    {
+        QFETCH(QString, script);
+        PlaybackController match;
+        match.setPauseOnGoals(true);
+        match.pickSpeed(5);
+        match.open(m_dir.filePath("h"));
+        int held = 0;
+        for (QChar step : script) {
+            const std::optional<int> period = step == u's' ? match.start().period
+                                              : step == u'p' ? match.pause().period
+                                              : step == u'g' ? match.skip(SkipTarget::Goal).period
+                                              : step == u'4' ? match.pickSpeed(4)
+                                                             : match.tick().period;
+            held = period.value_or(held);
+        }
+        QTEST(held, "period");
     }
 };
 

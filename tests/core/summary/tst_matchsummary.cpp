@@ -1,0 +1,124 @@
+#include "playback/playbackcontroller.h"
+#include "summary/matchsummary.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+const QString Samples = QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/");
+const QString Golden = QStringLiteral(TEZMARO_SOURCE_DIR "/tests/core/summary/data/");
+
+// Plays a report as the timer and the user would, until the state stops it.
+void playUntil(PlaybackController &match, PlaybackState stop)
+{
+    for (int i = 0; i < 100000 && match.state() != stop && match.state() != PlaybackState::Finished; ++i)
+        match.state() == PlaybackState::Running ? match.tick() : match.start();
+}
+
+QString fileText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(PlaybackState)
+
+class TestMatchSummary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Both texts of a sample report, compared with reference files that were
+    // read against the report itself.
+    void samplePlayedTo_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<PlaybackState>("stop");
+        QTest::addColumn<bool>("forum");
+        QTest::addColumn<QString>("golden");
+
+        using S = PlaybackState;
+        const QString arenales = QStringLiteral("arenales-penascal.txt");
+        const QString torrealba = QStringLiteral("santa_olaya-torrealba.txt");
+        QTest::newRow("opened, not started") << arenales << S::Ready << false << "arenales-listo.txt";
+        QTest::newRow("half time, plain") << arenales << S::HalfTime << false << "arenales-descanso.txt";
+        QTest::newRow("half time, forum") << arenales << S::HalfTime << true << "arenales-descanso.bbcode";
+        QTest::newRow("full time, plain") << arenales << S::Finished << false << "arenales-final.txt";
+        QTest::newRow("full time, forum") << arenales << S::Finished << true << "arenales-final.bbcode";
+        QTest::newRow("another report at full time, forum") << torrealba << S::Finished << true << "torrealba-final.bbcode";
+    }
+    void samplePlayedTo()
+    {
+        QFETCH(QString, report);
+        QFETCH(PlaybackState, stop);
+        QFETCH(bool, forum);
+        QFETCH(QString, golden);
+
+        PlaybackController match;
+        QVERIFY(match.open(Samples + report).ok());
+        if (stop != PlaybackState::Ready)
+            playUntil(match, stop);
+        const MatchSummary summary = MatchSummary::of(match);
+        QCOMPARE(forum ? forumSummary(summary) : plainSummary(summary), fileText(Golden + golden));
+    }
+
+    // Whatever the report names, the forum text holds no markup but its own
+    // bold score, and the plain text shows the names as they are.
+    void hostileNamesOpenNoTag_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("plainShows");
+
+        QTest::newRow("a link") << "[url=http://x.example]Pepe[/url]" << "[url=http://x.example]Pepe[/url]";
+        QTest::newRow("a closing bold") << "Pepe[/b][size=200]" << "Pepe[/b][size=200]";
+        QTest::newRow("placeholders of a format") << "%1 %2 [%3]" << "%1 %2 [%3]";
+        QTest::newRow("control characters") << "Pe\tpe\r\n[b]" << "Pe pe  [b]";
+    }
+    void hostileNamesOpenNoTag()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, plainShows);
+
+        MatchSummary summary;
+        summary.home = summary.away = summary.stadium = name;
+        summary.homeGoals = 1;
+        summary.events = {{SummaryEvent::Kind::Goal, false, 8, name, {}},
+                          {SummaryEvent::Kind::Substitution, true, 60, name, name}};
+        const QString forum = forumSummary(summary);
+        QCOMPARE(forum.count(u'['), 2);
+        QVERIFY(forum.startsWith(u"[b]"));
+        QCOMPARE(forum.count(u'\n'), 5);
+        const QString plain = plainSummary(summary);
+        QVERIFY2(plain.contains(QStringLiteral("8' Gol de %1 (%1)").arg(plainShows)), qPrintable(plain));
+        QVERIFY(plain.startsWith(QStringLiteral("%1 1 - 0 %1").arg(plainShows)));
+    }
+
+    // Entries no recogniser of these samples writes: the samples' own are in
+    // the reference files.
+    void listEntries_data()
+    {
+        using K = SummaryEvent::Kind;
+        QTest::addColumn<int>("list");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<SummaryEvent>>("event");
+
+        QTest::newRow("parentheses in a name") << 4 << "Jo (el 9)(Gol,-1)"
+                                               << std::optional(SummaryEvent{K::Goal, true, -1, "Jo (el 9)", {}});
+        QTest::newRow("a card in a goal list") << 3 << "X(Amarilla,30)" << std::optional<SummaryEvent>();
+        QTest::newRow("no minute") << 1 << "X(Amarilla,)" << std::optional<SummaryEvent>();
+        QTest::newRow("no parenthesis") << 1 << "X" << std::optional<SummaryEvent>();
+    }
+    void listEntries()
+    {
+        QFETCH(int, list);
+        QFETCH(QString, text);
+        QFETCH(std::optional<SummaryEvent>, event);
+        QCOMPARE(summaryEventOf({list, text}), event);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMatchSummary)
+#include "tst_matchsummary.moc"
