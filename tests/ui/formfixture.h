@@ -23,6 +23,12 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
+inline QString fileText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 inline QAction *toolbarButton(Form1 &window, int position)
 {
     return window.findChild<Toolbar *>(QStringLiteral("Toolbar1"))->button(position);
@@ -99,6 +105,7 @@ protected:
         return texts;
     }
     void click(int position) { toolbarButton(*m_window, position)->trigger(); }
+    void command(const char *entry) { part<QAction>(QLatin1String(entry))->trigger(); }
     // Through the open dialog, as a user would; an empty path cancels it.
     void open(const QString &path)
     {

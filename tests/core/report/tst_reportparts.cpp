@@ -145,7 +145,6 @@ private slots:
                                                              << m_program.filePath("escudos/ARIO.png");
         QTest::newRow("a path out of the folder") << "../FUERA" << QString() << QString();
         QTest::newRow("a link to a pipe is no crest") << "PIPA" << QString() << QString();
-        QTest::newRow("nor in another letter case") << "pipa" << QString() << QString();
     }
 
     void crests()

@@ -27,7 +27,6 @@ private slots:
         QTest::newRow("as written") << formatLayoutSize(150) << 150;
         QTest::newRow("line end and blanks of an editor") << QByteArray(" 200 \r\n") << 200;
         QTest::newRow("a size the menu does not offer") << QByteArray("175\n") << 100;
-        QTest::newRow("no number") << QByteArray("grande\n") << 100;
         QTest::newRow("a size followed by a megabyte") << "150\n" + QByteArray(1 << 20, ' ') << 100;
     }
 
