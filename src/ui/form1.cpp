@@ -68,6 +68,7 @@ Form1::Form1(const QString &programDir, QWidget *parent)
     m_status = new StatusLine(this);
     new WindowSize(this, *this, layoutSizePath());
     connectElements();
+    createChronicle();
     Form_Load();
     showState();
 }
@@ -113,6 +114,7 @@ void Form1::showState()
     // A skip would carry the followed match past the others of a round.
     view.skip = view.skip && !m_round;
     findChild<QAction *>(QStringLiteral("Ver_Jornada"))->setEnabled(bool(m_round));
+    findChild<QAction *>(QStringLiteral("Guardar_Imagen"))->setEnabled(partido().state() != PlaybackState::NoMatch);
     Toolbar1->button(StartButton)->setEnabled(view.start);
     Toolbar1->button(PauseButton)->setEnabled(view.pause);
     Toolbar1->button(StatisticsButton)->setEnabled(view.statistics);
@@ -164,6 +166,7 @@ void Form1::openReport(const QString &path)
         m_recent->add(path, header.teamsLineFound() ? match : QString());
     }
     showState();
+    showChronicle(true);
     if (header.fault != ReportFault::None)
         avisar(QStringLiteral("Abrir Encuentro"), openingNotice(path, header.fault), QStringLiteral("Encuentro_Error"));
 }
@@ -255,6 +258,7 @@ void Form1::apply(const PlaybackChange &change)
         Label2->setText(QString::number(partido().match().Home));
     if (change.awayScored)
         Label3->setText(QString::number(partido().match().Away));
+    showChronicle(change.whole);
     if (change.stateChanged)
         showState();
 }
