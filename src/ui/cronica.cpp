@@ -62,6 +62,7 @@ void Cronica::showMatch(const PlaybackController &match, bool whole)
         m_shown = 0;
         setWindowTitle(QStringLiteral("Crónica — %1 - %2").arg(teams.home.trimmed(), teams.away.trimmed()));
         m_timeline->showChronicle(&match.chronicle(), teams.home, teams.away);
+        m_drawnEvents = -1;
     }
     const QList<ChronicleEntry> &entries = match.chronicle().entries();
     QScrollBar *bar = m_text->verticalScrollBar();
@@ -79,7 +80,14 @@ void Cronica::showMatch(const PlaybackController &match, bool whole)
         appendEntry(m_shown);
     if (following)
         bar->setValue(bar->maximum());
-    m_timeline->update();
+    const Timeline timeline = match.timeline();
+    if (timeline.events().size() != m_drawnEvents || timeline.current() != m_drawnMinute
+        || timeline.length() != m_drawnLength) {
+        m_drawnEvents = timeline.events().size();
+        m_drawnMinute = timeline.current();
+        m_drawnLength = timeline.length();
+        m_timeline->update();
+    }
 }
 
 void Cronica::appendEntry(int index)

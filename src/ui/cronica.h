@@ -45,4 +45,9 @@ private:
     qsizetype m_lastLength = 0;
     int m_lastEvents = 0;
     bool m_stale = true;
+    // What the timeline last drew: redrawn only when one of them changes,
+    // which late in a long report is seldom.
+    qsizetype m_drawnEvents = -1;
+    qint16 m_drawnMinute = -1;
+    qint16 m_drawnLength = -1;
 };
