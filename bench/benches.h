@@ -8,3 +8,4 @@ void runRoundBench(Results &results);
 void runTimerBench(Results &results);
 void runIdleBench(Results &results);
 void runStartupBench(Results &results);
+void runChronicleBench(Results &results);

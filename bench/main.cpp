@@ -1,6 +1,6 @@
 // Tezmaro's benchmarks. Each figure is measured against its floor in the same
 // run and printed with its goal; the table at the end is the one kept in
-// docs/performance.md. Usage: tezmaro-bench [open|tick|round|timer|idle|startup]...
+// docs/performance.md. Usage: tezmaro-bench [open|tick|round|timer|idle|startup|chronicle]...
 // (all of them when none is named), or tezmaro-bench report <bytes> <file>. Runs on the offscreen platform unless
 // QT_QPA_PLATFORM names another.
 #include "benches.h"
@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
     if (chosen.isEmpty())
         // The waiting states first, while nothing else has run in the process.
         chosen = {QStringLiteral("idle"), QStringLiteral("tick"), QStringLiteral("open"), QStringLiteral("round"),
-                  QStringLiteral("timer"), QStringLiteral("startup")};
+                  QStringLiteral("timer"), QStringLiteral("startup"), QStringLiteral("chronicle")};
     std::printf("Tezmaro benchmarks: Qt %s, %s, platform %s\n", qVersion(), qPrintable(QSysInfo::prettyProductName()),
                 qPrintable(QApplication::platformName()));
 
@@ -63,8 +63,10 @@ int main(int argc, char *argv[])
             runIdleBench(results);
         else if (bench == u"startup")
             runStartupBench(results);
+        else if (bench == u"chronicle")
+            runChronicleBench(results);
         else {
-            std::fprintf(stderr, "unknown benchmark: %s (open, tick, round, timer, idle, startup)\n", qPrintable(bench));
+            std::fprintf(stderr, "unknown benchmark: %s (open, tick, round, timer, idle, startup, chronicle)\n", qPrintable(bench));
             return 2;
         }
     }

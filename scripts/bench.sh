@@ -3,7 +3,7 @@
 # against its floor from the same run, then the results table that
 # docs/performance.md keeps. Timing figures need a quiet machine; the load
 # is printed before and after.
-# Usage: scripts/bench.sh [open|tick|round|timer|idle|startup]...   (all when none)
+# Usage: scripts/bench.sh [open|tick|round|timer|idle|startup|chronicle]...   (all when none)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TEZMARO_BENCH_BUILD:-$root/build-bench}

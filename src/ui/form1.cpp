@@ -72,6 +72,7 @@ Form1::Form1(const QString &programDir, QWidget *parent)
     new WindowSize(this, *this, layoutSizePath());
     connectElements();
     setUpSharing();
+    createChronicle();
     Form_Load();
     showState();
 }
@@ -117,6 +118,7 @@ void Form1::showState()
     // A skip would carry the followed match past the others of a round.
     view.skip = view.skip && !m_round;
     findChild<QAction *>(QStringLiteral("Ver_Jornada"))->setEnabled(bool(m_round));
+    findChild<QAction *>(QStringLiteral("Guardar_Imagen"))->setEnabled(partido().state() != PlaybackState::NoMatch);
     Toolbar1->button(StartButton)->setEnabled(view.start);
     Toolbar1->button(PauseButton)->setEnabled(view.pause);
     Toolbar1->button(StatisticsButton)->setEnabled(view.statistics);
@@ -170,6 +172,7 @@ void Form1::openReport(const QString &path)
         m_recent->add(path, header.teamsLineFound() ? match : QString());
     }
     showState();
+    showChronicle(true);
     if (header.fault != ReportFault::None)
         avisar(QStringLiteral("Abrir Encuentro"), openingNotice(path, header.fault), QStringLiteral("Encuentro_Error"));
 }
@@ -262,6 +265,7 @@ void Form1::apply(const PlaybackChange &change)
     if (change.awayScored)
         Label3->setText(QString::number(partido().match().Away));
     m_scoreFlash->follow(change);
+    showChronicle(change.whole);
     if (change.stateChanged)
         showState();
     m_sounds->matchChanged(change);

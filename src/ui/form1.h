@@ -9,6 +9,8 @@
 
 struct NarrationFont;
 struct SettingsValues;
+class CommonDialog;
+class Cronica;
 class Jornada;
 class MatchSounds;
 class QAction;
@@ -74,6 +76,8 @@ public slots:
     void Abrir_Encuentro_Click();
     void Abrir_Jornada_Click();
     void Ver_Jornada_Click();
+    void Cronica_Click();
+    void Guardar_Imagen_Click();
     void Salir_Click();
     void Option1_Click();
     void Option2_Click();
@@ -121,12 +125,19 @@ private:
     // The summary entries, the pause on goals and the score's flash.
     void setUpSharing();
     void showSharing(const StateView &view);
+    // The chronicle window and the match card (form1cronica.cpp).
+    void createChronicle();
+    void showChronicle(bool whole);
 
     QString m_programDir;
     // The single match, while no round is open.
     PlaybackController m_match;
     std::unique_ptr<RoundController> m_round;
     Jornada *m_jornada = nullptr;
+    Cronica *m_cronica = nullptr;
+    // The save dialog of "Guardar imagen", apart from Archivo, whose file
+    // name is the report's.
+    CommonDialog *m_imageDialog = nullptr;
     RecentMenu *m_recent = nullptr;
     StatusLine *m_status = nullptr;
     MatchSounds *m_sounds = nullptr;

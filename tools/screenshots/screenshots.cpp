@@ -3,6 +3,7 @@
 // (xvfb-run) of 1920 by 1080 pixels, so fonts and styles are those a user
 // sees and full screen is a common screen's:
 //   xvfb-run -a -s "-screen 0 1920x1080x24" build/tools/screenshots/tezmaro-screenshots <program-folder> <out-folder>
+#include "cronica.h"
 #include "form3.h"
 #include "kit/commondialog.h"
 #include "kit/fontdialog.h"
@@ -193,5 +194,26 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 60 || narration->text().isEmpty(); ++i)
         window.Timer1_Timer();
     save(&window, out.filePath(QStringLiteral("apariencia.png")));
+
+    // The chronicle in the derby's 72nd minute, just after the sending-off,
+    // then the match card at full time, saved as the user would.
+    window.openReport(programDir + QStringLiteral("/ejemplos/arenales-penascal.txt"));
+    toolbar->button(2)->trigger();
+    window.Cronica_Click();
+    auto *cronica = window.findChild<Cronica *>(QStringLiteral("Form_Cronica"));
+    cronica->resize(900, 640);
+    while (window.partido().match().Minuto < 72) {
+        window.Timer1_Timer();
+        if (window.partido().state() == PlaybackState::HalfTime)
+            toolbar->button(2)->trigger();
+    }
+    save(cronica, out.filePath(QStringLiteral("cronica.png")));
+    window.Ir_Final_Click();
+    QFile::remove(out.filePath(QStringLiteral("tarjeta.png")));
+    answerNext(window.findChild<CommonDialog *>(QStringLiteral("Archivo_Imagen")), [&out](QDialog *dialog) {
+        static_cast<QFileDialog *>(dialog)->selectFile(out.filePath(QStringLiteral("tarjeta.png")));
+        return true;
+    });
+    window.Guardar_Imagen_Click();
     return 0;
 }

@@ -54,6 +54,7 @@ HeaderResult PlaybackController::open(const QString &path, const Printer &print,
     m_clock = QStringLiteral("0");
     for (QStringList &list : m_lists)
         list.clear();
+    m_chronicle.clear();
     m_linesRead = 0;
     m_period.reset();
     m_holding = false;
@@ -157,6 +158,7 @@ PlaybackChange PlaybackController::tick()
         return change;
     }
     case TickResult::Branch::Narration: {
+        m_chronicle.addNarration(Linea, tick, Partido, !m_narration.isEmpty());
         PlaybackChange change = unchanged();
         showNarration(change, tick);
         holdOnEvent(change, tick);
@@ -164,6 +166,7 @@ PlaybackChange PlaybackController::tick()
     }
     case TickResult::Branch::HalfTime:
     case TickResult::Branch::FullTime:
+        m_chronicle.addScoreLine(tick.branch, tick.text);
         break;
     }
     PlaybackChange change = tick.branch == TickResult::Branch::HalfTime ? changeTo(PlaybackState::HalfTime)
@@ -259,6 +262,7 @@ PlaybackChange PlaybackController::endMatch()
 {
     Bandera_Inicio = QStringLiteral("0");
     NumFile.reset();
+    m_chronicle.finish();
     return changeTo(PlaybackState::Finished);
 }
 

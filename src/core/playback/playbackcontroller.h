@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chronicle/chronicle.h"
+#include "chronicle/timeline.h"
 #include "listentry.h"
 #include "matchstate.h"
 #include "playbackstate.h"
@@ -135,6 +137,10 @@ public:
     // What each event list holds: List1 to List4, index 0 to 3.
     const std::array<QStringList, 4> &lists() const { return m_lists; }
     qint16 speed() const { return Intervalo; }
+    // Every block shown since the opening, with its events, and the match
+    // along its minutes.
+    const Chronicle &chronicle() const { return m_chronicle; }
+    Timeline timeline() const { return Timeline(m_chronicle); }
     QString startFlag() const { return Bandera_Inicio; }
 
 private:
@@ -158,6 +164,7 @@ private:
     QString m_clock = QStringLiteral("0");
     TeamsLine m_teams;
     std::array<QStringList, 4> m_lists;
+    Chronicle m_chronicle;
     int m_linesRead = 0;
     // What the view was last told of the period, the narration size and the
     // match elements, for wholeView().

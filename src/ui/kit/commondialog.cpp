@@ -119,6 +119,30 @@ QStringList CommonDialog::askOpenFiles(const QString &title, const QString &filt
     return chosen;
 }
 
+std::optional<QString> CommonDialog::askSaveFile(const QString &title, const QString &filter, const QString &proposed)
+{
+    QFileDialog dialog(window(), title, QFileInfo(proposed).absolutePath());
+    dialog.setObjectName(objectName() + QStringLiteral("_Save"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The caller asks before a file is replaced, in a box it can have answered.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = nameFiltersFromFilter(filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    dialog.selectFile(QFileInfo(proposed).fileName());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    emit aboutToShow(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.constFirst().isEmpty())
+        return std::nullopt;
+    return chosen.constFirst();
+}
+
 void CommonDialog::setStartFolder(const QStringList &places)
 {
     for (const QString &place : places) {

@@ -42,6 +42,11 @@ public:
     // first of them then in FileName; none when the dialog was closed without
     // a choice.
     QStringList askOpenFiles(const QString &title, const QString &filter);
+    // Asks where to save a file in a save dialog with this title, proposing
+    // proposed (a full path); it does not ask about a file already there,
+    // which is the caller's to ask. Answers the chosen path; nothing when the dialog was
+    // closed without a choice. FileName is left as it was.
+    std::optional<QString> askSaveFile(const QString &title, const QString &filter, const QString &proposed);
     // The folder the next file-open dialog starts in: the first of places
     // that is there, a file standing for its folder. None there changes nothing.
     void setStartFolder(const QStringList &places);
