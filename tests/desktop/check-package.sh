@@ -52,7 +52,7 @@ check "changelog" has "./usr/share/doc/tezmaro/changelog.gz"
 check "manual page" has "./usr/share/man/man1/tezmaro.1.gz"
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for library in libqt6widgets6 libqt6svg6 libqt6multimedia6 libqt6texttospeech6 libqt6dbus6 libc6; do
+for library in libqt6widgets6 libqt6svg6 libqt6multimedia6 libqt6texttospeech6 libqt6dbus6 libc6 fonts-dejavu-core; do
     check "depends on $library" grep -q "\b$library\b" <<<"$depends"
 done
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/"$app_id".desktop >"$scratch/desktop"
