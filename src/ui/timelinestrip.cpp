@@ -88,7 +88,8 @@ void drawTimeline(QPainter &p, const QRectF &area, const Timeline &timeline, con
     const QFontMetricsF metrics(font);
     const qreal label = metrics.height();
     // The teams in a column of their own at the start, the strip beside it.
-    const qreal names = qMin(area.width() * 0.2, metrics.horizontalAdvance(QStringLiteral("Atlético Santa Olaya")));
+    const qreal names = qMin(area.width() * 0.2,
+                             qMax(metrics.horizontalAdvance(look.home), metrics.horizontalAdvance(look.away)));
     const qreal pad = metrics.horizontalAdvance(QStringLiteral("00"));
     const qreal left = area.left() + names + 2 * pad;
     const qreal width = area.right() - pad - left;
@@ -118,14 +119,18 @@ void drawTimeline(QPainter &p, const QRectF &area, const Timeline &timeline, con
     const qint16 length = timeline.length();
     p.setPen(QPen(look.text, 1, Qt::DashLine));
     const qreal half = xOf(Timeline::HalfTime);
-    p.drawLine(QPointF(half, area.top() + 2), QPointF(half, area.bottom() - 2));
+    // Broken across the band, so the minute written there stays clear.
+    p.drawLine(QPointF(half, area.top() + 2), QPointF(half, bar.top() - 1));
+    p.drawLine(QPointF(half, bar.bottom() + 1), QPointF(half, area.bottom() - 2));
     p.setPen(look.text);
     const auto minuteLabel = [&](qint16 minute) {
         p.drawText(QRectF(xOf(minute) - 2 * pad, bar.top(), 4 * pad, band), Qt::AlignCenter, QString::number(minute));
     };
     for (qint16 minute = 15; minute < length - 7; minute += 15)
         minuteLabel(minute);
-    minuteLabel(length);
+    // The last minute inside the band's rounded end, not over its edge.
+    p.drawText(QRectF(bar.right() - band / 2 - 4 * pad, bar.top(), 4 * pad, band), Qt::AlignRight | Qt::AlignVCenter,
+               QString::number(length));
 
     // The events outward from the band, home above it and away below.
     for (const ChronicleEvent &event : timeline.events()) {
