@@ -20,8 +20,9 @@ SpeechReader::~SpeechReader()
 QString SpeechReader::unavailable()
 {
     if (QTextToSpeech::availableEngines().isEmpty())
-        return QStringLiteral("No hay ningún motor de voz instalado (paquete qt6-speech-speechd-plugin o "
-                              "qt6-speech-flite-plugin).");
+        // flite's voices speak English only: the one to name reads Spanish.
+        return QStringLiteral("No hay ningún motor de voz instalado (paquetes qt6-speech-speechd-plugin y "
+                              "speech-dispatcher).");
     return {};
 }
 
