@@ -23,6 +23,9 @@ QString SpeechReader::unavailable()
         // flite's voices speak English only: the one to name reads Spanish.
         return QStringLiteral("No hay ningún motor de voz instalado (paquetes qt6-speech-speechd-plugin y "
                               "speech-dispatcher).");
+    // A plugin without its service fails at once: the entry would read nothing.
+    if (!engine())
+        return QStringLiteral("El servicio de voz no responde (paquete speech-dispatcher).");
     return {};
 }
 
@@ -31,7 +34,7 @@ QTextToSpeech *SpeechReader::engine()
     if (m_tried)
         return m_engine;
     m_tried = true;
-    if (!unavailable().isEmpty())
+    if (QTextToSpeech::availableEngines().isEmpty())
         return nullptr;
     m_engine = new QTextToSpeech;
     if (m_engine->state() == QTextToSpeech::Error) {
