@@ -21,6 +21,8 @@
 #include <QPainter>
 #include <QTableWidget>
 #include <QLibraryInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -208,6 +210,23 @@ int main(int argc, char *argv[])
             toolbar->button(2)->trigger();
     }
     save(cronica, out.filePath(QStringLiteral("cronica.png")));
+
+    // The "Opciones" menu with "Mi equipo" open on the derby's teams, as
+    // the screen shows them over the window.
+    cronica->hide();
+    auto *opciones = window.findChild<QMenu *>(QStringLiteral("Opciones"));
+    auto *miEquipo = window.findChild<QMenu *>(QStringLiteral("Mi_Equipo"));
+    QMenuBar *bar = window.menuBar();
+    opciones->popup(bar->mapToGlobal(bar->actionGeometry(opciones->menuAction()).bottomLeft()));
+    waitForSize(opciones, opciones->sizeHint());
+    opciones->setActiveAction(miEquipo->menuAction());
+    miEquipo->popup(opciones->mapToGlobal(opciones->actionGeometry(miEquipo->menuAction()).topRight()));
+    waitForSize(miEquipo, miEquipo->sizeHint());
+    const QRect shown = opciones->geometry().united(miEquipo->geometry()).adjusted(-10, -30, 10, 10);
+    window.screen()->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+        .save(out.filePath(QStringLiteral("opciones.png")));
+    miEquipo->hide();
+    opciones->hide();
     window.Ir_Final_Click();
     QFile::remove(out.filePath(QStringLiteral("tarjeta.png")));
     answerNext(window.findChild<CommonDialog *>(QStringLiteral("Archivo_Imagen")), [&out](QDialog *dialog) {
