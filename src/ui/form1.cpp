@@ -118,7 +118,6 @@ void Form1::showState()
     // A skip would carry the followed match past the others of a round.
     view.skip = view.skip && !m_round;
     findChild<QAction *>(QStringLiteral("Ver_Jornada"))->setEnabled(bool(m_round));
-    findChild<QAction *>(QStringLiteral("Guardar_Imagen"))->setEnabled(partido().state() != PlaybackState::NoMatch);
     Toolbar1->button(StartButton)->setEnabled(view.start);
     Toolbar1->button(PauseButton)->setEnabled(view.pause);
     Toolbar1->button(StatisticsButton)->setEnabled(view.statistics);

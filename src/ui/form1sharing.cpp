@@ -1,4 +1,5 @@
-// The main window's sharing and attention: the match copied as a summary,
+// The main window's sharing and attention: the match saved as a picture
+// (form1cronica.cpp) or copied as a summary,
 // "Pausa en los goles" and the flash of a score that changed.
 #include "form1.h"
 
@@ -21,7 +22,7 @@ void Form1::setUpSharing()
 
 void Form1::showSharing(const StateView &view)
 {
-    for (const char *name : {"Copiar_Resumen", "Copiar_Resumen_BBCode"})
+    for (const char *name : {"Guardar_Imagen", "Copiar_Resumen", "Copiar_Resumen_BBCode"})
         findChild<QAction *>(QLatin1String(name))->setEnabled(view.share);
 }
 

@@ -36,7 +36,7 @@ struct StateView
     // while a report is open for playback.
     bool skip = false;
     const char *status = "";
-    // The match as it stands can be shared: copied as a summary.
+    // The match as it stands can be shared: saved as a picture, copied as a summary.
     bool share = false;
 
     QString startToolTip() const;
