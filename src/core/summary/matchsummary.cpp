@@ -2,8 +2,6 @@
 
 #include "playback/playbackcontroller.h"
 
-#include <algorithm>
-
 namespace {
 
 // More than any match has; a hostile report's lists cost no more than this.
@@ -57,6 +55,8 @@ QString eventLine(const MatchSummary &summary, const SummaryEvent &event, Name n
     QString line = QString::number(event.minute) + QStringLiteral("' ");
     switch (event.kind) {
     case SummaryEvent::Kind::Goal:
+        if (name(event.player).isEmpty())
+            return line + QStringLiteral("Gol (%1)").arg(team);
         return line + QStringLiteral("Gol de %1 (%2)").arg(name(event.player), team);
     case SummaryEvent::Kind::Yellow:
         return line + QStringLiteral("Tarjeta amarilla: %1 (%2)").arg(name(event.player), team);
@@ -92,42 +92,19 @@ QString summaryText(const MatchSummary &summary, Name name, const QString &boldO
 
 } // namespace
 
-std::optional<SummaryEvent> summaryEventOf(const ListEntry &entry)
+SummaryEvent summaryEventOf(const ChronicleEvent &event)
 {
-    // The name is everything before the last parenthesis: a name of a hostile
-    // report may hold parentheses of its own.
-    const QString &text = entry.text;
-    const qsizetype open = text.lastIndexOf(QLatin1Char('('));
-    if (open < 0 || !text.endsWith(QLatin1Char(')')) || entry.list < 1 || entry.list > 4)
-        return std::nullopt;
-    const QStringView inside = QStringView(text).mid(open + 1).chopped(1);
-    const qsizetype comma = inside.lastIndexOf(QLatin1Char(','));
-    bool ok = false;
-    SummaryEvent event;
-    event.away = entry.list % 2 == 0;
-    event.minute = inside.mid(comma + 1).toShort(&ok);
-    if (!ok)
-        return std::nullopt;
-    const QStringView word = comma < 0 ? QStringView() : inside.left(comma);
-    event.player = text.left(open);
-    const bool goalList = entry.list >= 3;
-    if (goalList && word == u"Gol") {
-        event.kind = SummaryEvent::Kind::Goal;
-    } else if (!goalList && word == u"Amarilla") {
-        event.kind = SummaryEvent::Kind::Yellow;
-    } else if (!goalList && word == u"Roja") {
-        event.kind = SummaryEvent::Kind::Red;
-    } else if (!goalList && comma < 0) {
-        const qsizetype joint = event.player.indexOf(QLatin1String("<=>"));
-        if (joint < 0)
-            return std::nullopt;
-        event.kind = SummaryEvent::Kind::Substitution;
-        event.entering = event.player.mid(joint + 3);
-        event.player.truncate(joint);
-    } else {
-        return std::nullopt;
+    SummaryEvent named{.kind = event.kind, .away = event.away, .minute = event.minute, .player = {}, .entering = {}};
+    // The names are everything before the last parenthesis: a name of a
+    // hostile report may hold parentheses of its own.
+    const qsizetype open = event.text.lastIndexOf(QLatin1Char('('));
+    named.player = open < 0 ? event.text : event.text.left(open);
+    const qsizetype joint = named.player.indexOf(QLatin1String("<=>"));
+    if (event.kind == SummaryEvent::Kind::Substitution && joint >= 0) {
+        named.entering = named.player.mid(joint + 3);
+        named.player.truncate(joint);
     }
-    return event;
+    return named;
 }
 
 MatchSummary MatchSummary::of(const PlaybackController &match)
@@ -139,21 +116,14 @@ MatchSummary MatchSummary::of(const PlaybackController &match)
     summary.homeGoals = match.match().Home;
     summary.awayGoals = match.match().Away;
     summary.stage = stageOf(match);
-    // Within a minute goals come before cards and substitutions, as a tick
-    // finds them; the lists are read in that order and the sort keeps it.
-    for (const int list : {3, 4, 1, 2}) {
-        for (const QString &text : match.lists()[list - 1]) {
-            const std::optional<SummaryEvent> event = summaryEventOf({list, text});
-            if (!event)
-                continue;
-            if (summary.events.size() < MaxEvents)
-                summary.events.append(*event);
-            else
-                ++summary.eventsLeftOut;
-        }
+    // In the order shown; a goal whose scorer was not found is listed too,
+    // as the score counts it.
+    for (const ChronicleEvent &event : match.chronicle().events()) {
+        if (summary.events.size() < MaxEvents)
+            summary.events.append(summaryEventOf(event));
+        else
+            ++summary.eventsLeftOut;
     }
-    std::stable_sort(summary.events.begin(), summary.events.end(),
-                     [](const SummaryEvent &a, const SummaryEvent &b) { return a.minute < b.minute; });
     return summary;
 }
 

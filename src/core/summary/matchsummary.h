@@ -1,32 +1,29 @@
 #pragma once
 
-#include "playback/listentry.h"
+#include "chronicle/chronicle.h"
 
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 class PlaybackController;
 
-// One goal, card or substitution as its event list entry tells it.
+// One goal, card or substitution of the chronicle, its names apart.
 struct SummaryEvent
 {
-    enum class Kind { Goal, Yellow, Red, Substitution };
+    using Kind = ChronicleEvent::Kind;
 
     Kind kind = Kind::Goal;
     bool away = false;
     qint16 minute = 0;
-    QString player;  // the scorer, the player booked or the one leaving
+    QString player;   // the scorer (empty when not found), the player booked or the one leaving
     QString entering; // substitutions only
 
     friend bool operator==(const SummaryEvent &, const SummaryEvent &) = default;
 };
 
-// The event of an entry of List1 to List4: "Lorenzo Bravo(Gol,8)",
-// "X(Amarilla,30)", "X(Roja,70)", "A<=>B(60)". None for text no recogniser
-// writes.
-std::optional<SummaryEvent> summaryEventOf(const ListEntry &entry);
+// The names of a chronicle's event, from its list entry: "Lorenzo Bravo(Gol,8)",
+// "A<=>B(60)".
+SummaryEvent summaryEventOf(const ChronicleEvent &event);
 
 // A match as it stands, to be shared: teams, score, stadium, where the replay
 // is, and its events in the order of their minutes.

@@ -95,27 +95,29 @@ private slots:
         QVERIFY(plain.startsWith(QStringLiteral("%1 1 - 0 %1").arg(plainShows)));
     }
 
-    // Entries no recogniser of these samples writes: the samples' own are in
-    // the reference files.
-    void listEntries_data()
+    // Events the samples do not have, as the summary names them: the
+    // samples' own are in the reference files.
+    void events_data()
     {
-        using K = SummaryEvent::Kind;
-        QTest::addColumn<int>("list");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<std::optional<SummaryEvent>>("event");
+        using K = ChronicleEvent::Kind;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("away");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("line");
 
-        QTest::newRow("parentheses in a name") << 4 << "Jo (el 9)(Gol,-1)"
-                                               << std::optional(SummaryEvent{K::Goal, true, -1, "Jo (el 9)", {}});
-        QTest::newRow("a card in a goal list") << 3 << "X(Amarilla,30)" << std::optional<SummaryEvent>();
-        QTest::newRow("no minute") << 1 << "X(Amarilla,)" << std::optional<SummaryEvent>();
-        QTest::newRow("no parenthesis") << 1 << "X" << std::optional<SummaryEvent>();
+        QTest::newRow("parentheses in a name") << int(K::Goal) << true << "Jo (el 9)(Gol,91)" << "91' Gol de Jo (el 9) (Visitante)";
+        QTest::newRow("a goal whose scorer was not found") << int(K::Goal) << false << "" << "91' Gol (Local)";
+        QTest::newRow("a substitution without its joint") << int(K::Substitution) << false << "Ana Gil(91)"
+                                                          << "91' Cambio (Local): sale Ana Gil, entra ";
     }
-    void listEntries()
+    void events()
     {
-        QFETCH(int, list);
-        QFETCH(QString, text);
-        QFETCH(std::optional<SummaryEvent>, event);
-        QCOMPARE(summaryEventOf({list, text}), event);
+        QFETCH(int, kind);
+        QFETCH(bool, away);
+        QFETCH(QString, entry);
+        MatchSummary summary{.home = "Local", .away = "Visitante", .stadium = {}, .stage = {}, .events = {}};
+        summary.events << summaryEventOf({.kind = ChronicleEvent::Kind(kind), .away = away, .minute = 91, .text = entry});
+        QTEST(plainSummary(summary).section(u'\n', 2, 2), "line");
     }
 };
 
