@@ -2,11 +2,11 @@
 # Builds the libFuzzer targets with clang (address and undefined-behaviour
 # sanitizers) and runs each for the given time, one after the other.
 # Usage: scripts/fuzz.sh <target|all> <seconds>
-# Targets: textfilereader teamsline lineupcapture playback settings statspages
+# Targets: textfilereader teamsline lineupcapture playback settings statspages match
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-fuzz
-all=(textfilereader teamsline lineupcapture playback settings statspages)
+all=(textfilereader teamsline lineupcapture playback settings statspages match)
 
 if [ $# -ne 2 ] || ! [[ $2 =~ ^[0-9]+$ ]]; then
     echo "Usage: $0 <target|all> <seconds>   (targets: ${all[*]})" >&2
