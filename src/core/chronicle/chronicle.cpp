@@ -16,13 +16,6 @@ void join(QString &text, const QString &piece)
     text += QStringView(trimmed).left(Chronicle::MaxTextLength - text.size());
 }
 
-// The name part of an event list's entry: everything before its last "(".
-QString namePart(const QString &text)
-{
-    const qsizetype open = text.lastIndexOf(u'(');
-    return open < 0 ? text : text.left(open);
-}
-
 } // namespace
 
 void Chronicle::clear()
@@ -62,7 +55,7 @@ void Chronicle::addNarration(const QString &line, const TickResult &tick, const 
     for (const ListEntry &listed : tick.entries) {
         ChronicleEvent e = event;
         e.away = listed.list == 2 || listed.list == 4;
-        e.kind = listed.list >= 3 ? ChronicleEvent::Kind::Goal : cardOrSubstitution(listed.text);
+        e.kind = eventKind(listed);
         e.text = listed.text;
         goalListed = goalListed || e.kind == ChronicleEvent::Kind::Goal;
         addEvent(entry, e);
@@ -96,22 +89,25 @@ void Chronicle::addScoreLine(TickResult::Branch branch, const QString &line)
     m_lastMinute = qMax(m_lastMinute, entry.minute);
 }
 
-ChronicleEvent::Kind cardOrSubstitution(const QString &text)
+EventNames eventNames(const ChronicleEvent &event)
 {
-    const QStringView tail = QStringView(text).mid(text.lastIndexOf(u'(') + 1);
-    if (tail.startsWith(u"Amarilla,"))
-        return ChronicleEvent::Kind::Yellow;
-    if (tail.startsWith(u"Roja,"))
-        return ChronicleEvent::Kind::Red;
-    return ChronicleEvent::Kind::Substitution;
+    // Everything before the last parenthesis: a name of a hostile report may
+    // hold parentheses of its own.
+    const qsizetype open = event.text.lastIndexOf(u'(');
+    EventNames names{open < 0 ? event.text : event.text.left(open), {}};
+    const qsizetype joint = names.player.indexOf(QLatin1String("<=>"));
+    if (event.kind == ChronicleEvent::Kind::Substitution && joint >= 0) {
+        names.entering = names.player.mid(joint + 3).trimmed();
+        names.player.truncate(joint);
+    }
+    names.player = names.player.trimmed();
+    return names;
 }
 
 QString eventPlayers(const ChronicleEvent &event)
 {
-    QString names = namePart(event.text);
-    if (event.kind == ChronicleEvent::Kind::Substitution)
-        names.replace(QStringLiteral("<=>"), QStringLiteral(" por "));
-    return names.trimmed();
+    const EventNames names = eventNames(event);
+    return names.entering.isEmpty() ? names.player : names.player + QStringLiteral(" por ") + names.entering;
 }
 
 QString eventCaption(const ChronicleEvent &event, const QString &team)

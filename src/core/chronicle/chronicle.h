@@ -10,7 +10,7 @@ struct MatchState;
 // A goal, card or substitution as the recognisers found it.
 struct ChronicleEvent
 {
-    enum class Kind { Goal, Yellow, Red, Substitution };
+    using Kind = EventKind;
 
     Kind kind = Kind::Goal;
     bool away = false;
@@ -82,12 +82,16 @@ private:
     bool m_halfTime = false;
 };
 
-// The kind of a card or substitution entry, by the part after its last "(":
-// "(Amarilla,", "(Roja," or the minute of a substitution. A name that holds
-// a parenthesis of its own does not mislead it.
-ChronicleEvent::Kind cardOrSubstitution(const QString &text);
-// "Lorenzo Bravo" of "Lorenzo Bravo(Gol,8)"; both names of a substitution
-// with " por " between them.
+// The names an event's entry gives: the scorer, the player booked or the one
+// leaving ("Lorenzo Bravo" of "Lorenzo Bravo(Gol,8)"), and for a
+// substitution the one coming on. Empty for a goal whose scorer was not found.
+struct EventNames
+{
+    QString player;
+    QString entering;
+};
+EventNames eventNames(const ChronicleEvent &event);
+// The names as one: both of a substitution with " por " between them.
 QString eventPlayers(const ChronicleEvent &event);
 // What the chronicle lists beside a block: "Gol, Lorenzo Bravo", "Amarilla,
 // Ana Gil", "Cambio, Ana Gil por Luis Sol"; a goal without its scorer names

@@ -18,7 +18,7 @@ QString name(const QString &team)
 
 bool isRedCard(const ListEntry &entry)
 {
-    return (entry.list == 1 || entry.list == 2) && entry.text.contains(u"(Roja,");
+    return eventKind(entry) == EventKind::Red;
 }
 
 } // namespace

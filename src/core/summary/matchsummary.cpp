@@ -94,17 +94,8 @@ QString summaryText(const MatchSummary &summary, Name name, const QString &boldO
 
 SummaryEvent summaryEventOf(const ChronicleEvent &event)
 {
-    SummaryEvent named{.kind = event.kind, .away = event.away, .minute = event.minute, .player = {}, .entering = {}};
-    // The names are everything before the last parenthesis: a name of a
-    // hostile report may hold parentheses of its own.
-    const qsizetype open = event.text.lastIndexOf(QLatin1Char('('));
-    named.player = open < 0 ? event.text : event.text.left(open);
-    const qsizetype joint = named.player.indexOf(QLatin1String("<=>"));
-    if (event.kind == SummaryEvent::Kind::Substitution && joint >= 0) {
-        named.entering = named.player.mid(joint + 3);
-        named.player.truncate(joint);
-    }
-    return named;
+    const EventNames names = eventNames(event);
+    return {.kind = event.kind, .away = event.away, .minute = event.minute, .player = names.player, .entering = names.entering};
 }
 
 MatchSummary MatchSummary::of(const PlaybackController &match)
