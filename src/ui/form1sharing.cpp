@@ -13,7 +13,6 @@
 void Form1::setUpSharing()
 {
     m_scoreFlash = new ScoreFlash(Label2, Label3, this);
-    m_scoreFlash->askDesktop();
     auto *pause = findChild<QAction *>(QStringLiteral("Pausa_Goles"));
     pause->setCheckable(true);
     pause->setChecked(m_preferences.pauseOnGoals);

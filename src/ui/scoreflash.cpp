@@ -36,6 +36,10 @@ ScoreFlash::ScoreFlash(QLabel *home, QLabel *away, QObject *parent)
 
 void ScoreFlash::follow(const PlaybackChange &change)
 {
+    // Asked at the first start rather than at start-up, where it would cost
+    // every launch a process; the answer comes long before a goal.
+    if (change.prepareDisplay && !std::exchange(m_asked, true))
+        askDesktop();
     if (change.whole) {
         stop();
         return;

@@ -33,7 +33,8 @@ public:
     // What this desktop asks: TEZMARO_SIN_ANIMACIONES set to anything but 0,
     // or a KDE desktop whose effects are off (Qt reports them). GNOME's
     // "enable-animations" is asked for in the background, since Qt 6.4 has
-    // no hint for it; the answer, when it comes, applies from then on.
+    // no hint for it; the answer, when it comes, applies from then on. Asked
+    // once, at the first start of a match.
     void askDesktop();
 
 protected:
@@ -54,6 +55,7 @@ private:
 
     Side m_sides[2];
     bool m_reduced = false;
+    bool m_asked = false;
     // The palette change a flash makes itself, not to be taken for the user's.
     bool m_painting = false;
 };
