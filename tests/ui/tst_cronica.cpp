@@ -9,13 +9,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
-namespace {
-
-const QString Samples = QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/");
-const QStringList Round{Samples + "arenales-penascal.txt", Samples + "puerto_alcazar-vallehondo.txt",
-                        Samples + "santa_olaya-torrealba.txt"};
-
-} // namespace
 
 // The "Crónica" window and "Guardar imagen": what the window shows as the
 // match is played, skipped, switched, or watched with the window closed, and

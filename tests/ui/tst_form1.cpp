@@ -16,8 +16,6 @@ namespace {
 
 const QByteArray Report = "LIGA DE PRUEBA\r\nAtletico Rio (ARIO) vs. Club Sierra (CSIE) en Estadio Mayor (Valle)\r\n"
                           "\xC1rbitro: Ju\xE1n P\xE9rez\r\nComentarios del partido\r\nMin  1: Empieza el partido.\r\n";
-// A shipped report: goals both ways, cards, a sending-off and substitutions.
-const QString Sample = QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/arenales-penascal.txt");
 const QString Campo = QStringLiteral(TEZMARO_SOURCE_DIR "/fondos/campo.gif");
 } // namespace
 

@@ -10,13 +10,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-namespace {
-
-const QString Samples = QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/");
-const QStringList Round{Samples + "arenales-penascal.txt", Samples + "puerto_alcazar-vallehondo.txt",
-                        Samples + "santa_olaya-torrealba.txt"};
-
-} // namespace
 
 // A round in the main window and the "Jornada" window beside it: how it is
 // opened, that the main window shows the followed match as the round has it

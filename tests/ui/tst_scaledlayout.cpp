@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString Sample = QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/arenales-penascal.txt");
 // The widgets of the classic layout, as its table names them.
 const char *const Elements[] = {"Frame2",  "Option5", "Option4", "Option3", "Option2", "Option1", "Label8",
                                 "Toolbar1", "Cuadro_Principal", "List1", "List2", "List3", "List4", "Frame1",

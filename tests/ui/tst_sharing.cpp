@@ -5,12 +5,6 @@
 #include <QClipboard>
 #include <QVariantAnimation>
 
-namespace {
-
-const QString Samples = QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/");
-const QString Sample = Samples + "arenales-penascal.txt";
-
-} // namespace
 
 // The summary copied, "Pausa en los goles" and the score's flash, given
 // through the menu entries of the main window. What a summary says is the
