@@ -110,6 +110,8 @@ private slots:
         QCOMPARE(image.size(), QSize(MatchCard::Width, MatchCard::Height));
         QVERIFY(image.pixel(20, 20) != image.pixel(600, 130));
         QCOMPARE(takeNotices(), QStringList());
+        // Drawn by code, the same on every run.
+        QCOMPARE(MatchCard::draw(m_window->partido(), m_window->programDir()).convertToFormat(image.format()), image);
 
         answerNextOpen(dialog, file("tarjeta.png/dentro.png"));
         save->trigger();
