@@ -1,7 +1,9 @@
 #include "formfixture.h"
 #include "matchsounds.h"
 
+#include <QFileInfo>
 #include <QMenu>
+#include <QTextToSpeech>
 
 
 // What the sinks were asked, in order.
@@ -109,6 +111,11 @@ private slots:
         m_window->openReports({Round[0], Round[2]});
         playAll();
         QCOMPARE(m_window->partido().state(), PlaybackState::Finished);
+        // No engine, or one whose service is not there: the entry says why.
+        if (QTextToSpeech::availableEngines().isEmpty() || !QFileInfo::exists("/usr/bin/speech-dispatcher")) {
+            emit part<QMenu>("Opciones")->aboutToShow();
+            QVERIFY(!part<QAction>("Voz_Alta")->isEnabled() && part<QAction>("Voz_Alta")->toolTip().contains(u"speech-dispatcher"));
+        }
     }
 };
 
