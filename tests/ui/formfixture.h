@@ -17,6 +17,12 @@
 #include <array>
 #include <memory>
 
+// The shipped reports: a round of three, the first with goals both ways,
+// cards, a sending-off and substitutions.
+inline const QString Samples = QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/");
+inline const QString Sample = Samples + "arenales-penascal.txt";
+inline const QStringList Round{Sample, Samples + "puerto_alcazar-vallehondo.txt", Samples + "santa_olaya-torrealba.txt"};
+
 inline void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);

@@ -1,22 +1,12 @@
 #include "formfixture.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QToolButton>
 
 // What a screen reader is told about the main window's controls, and the
 // order in which Tab walks through them.
 class TestAccessibility : public FormFixture
 {
     Q_OBJECT
-
-    // Opens the sample report and starts it; the timer is stopped, so no tick comes.
-    void startMatch()
-    {
-        open(QStringLiteral(TEZMARO_SOURCE_DIR "/ejemplos/arenales-penascal.txt"));
-        click(2);
-        part<QTimer>("Timer1")->stop();
-    }
 
 private slots:
     void init() { newFolder(); }
@@ -30,17 +20,10 @@ private slots:
         QTest::addColumn<QStringList>("elements");
         QTest::addColumn<QAccessible::Role>("role");
         QTest::addColumn<QAccessible::Text>("kind");
-
-        const auto Name = QAccessible::Name;
-        QTest::newRow("toolbar buttons")
-            << QStringList{"Toolbar1_A", "Toolbar1_B", "Toolbar1_C", "Toolbar1_D", "Toolbar1_E"} << QAccessible::Button << Name;
-        QTest::newRow("speed selector") << QStringList{"Frame2"} << QAccessible::Client << Name;
-        QTest::newRow("speeds")
-            << QStringList{"Option1", "Option2", "Option3", "Option4", "Option5"} << QAccessible::RadioButton << Name;
-        QTest::newRow("lists") << QStringList{"List1", "List2", "List3", "List4"} << QAccessible::List << Name;
-        QTest::newRow("labels, which read their value")
-            << QStringList{"Label1", "Label2", "Label3", "Texto_Narracion"} << QAccessible::StaticText << QAccessible::Description;
-        QTest::newRow("crests") << QStringList{"Image1", "Image2"} << QAccessible::StaticText << Name;
+        QTest::newRow("toolbar buttons") << QStringList{"Toolbar1_A", "Toolbar1_B", "Toolbar1_C", "Toolbar1_D", "Toolbar1_E"} << QAccessible::Button << QAccessible::Name;
+        QTest::newRow("speeds") << QStringList{"Option1", "Option2", "Option3", "Option4", "Option5"} << QAccessible::RadioButton << QAccessible::Name;
+        QTest::newRow("lists") << QStringList{"List1", "List2", "List3", "List4"} << QAccessible::List << QAccessible::Name;
+        QTest::newRow("labels, which read their value") << QStringList{"Label1", "Label2", "Label3", "Texto_Narracion"} << QAccessible::StaticText << QAccessible::Description;
     }
 
     void controlsAreTold()
@@ -50,9 +33,8 @@ private slots:
         QStringList texts;
         for (const QString &name : elements) {
             QAccessibleInterface *face = QAccessible::queryAccessibleInterface(part(name));
-            QVERIFY2(face, qPrintable(name));
+            QVERIFY2(face && !face->text(kind).isEmpty() && !texts.contains(face->text(kind)), qPrintable(name));
             QTEST(face->role(), "role");
-            QVERIFY2(!face->text(kind).isEmpty() && !texts.contains(face->text(kind)), qPrintable(name));
             texts << face->text(kind);
             if (kind == QAccessible::Description)
                 QCOMPARE(face->text(QAccessible::Name), part(name)->property("text").toString());
@@ -68,23 +50,22 @@ private slots:
         QTest::addColumn<bool>("running");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QStringList>("visited");
-        QTest::addColumn<int>("speed");
-
-        QTest::newRow("start-up: the enabled buttons and the speed") << false << "ttt" << QStringList{"E", "Option1", "A"} << 1;
         QTest::newRow("running: the lists follow the speeds, shift-tab walks back") << true << "ttttttttb"
-            << QStringList{"C", "E", "Option1", "List1", "List2", "List3", "List4", "A", "List4"} << 1;
-        QTest::newRow("arrows pick, Tab comes back to the speed picked last") << false << "ttrrrrltb"
-            << QStringList{"E", "Option1", "Option2", "Option3", "Option4", "Option5", "Option4", "A", "Option4"} << 4;
+            << QStringList{"C", "E", "Option1", "List1", "List2", "List3", "List4", "A", "List4"};
+        QTest::newRow("start-up: arrows pick, Tab comes back to the speed picked last") << false << "ttrrrrltb"
+            << QStringList{"E", "Option1", "Option2", "Option3", "Option4", "Option5", "Option4", "A", "Option4"};
     }
 
     void keyboard()
     {
         QFETCH(bool, running);
         QFETCH(QString, keys);
-        static const QHash<QChar, Qt::Key> Keys{{u't', Qt::Key_Tab}, {u'b', Qt::Key_Backtab},
-                                                {u'r', Qt::Key_Right}, {u'l', Qt::Key_Left}};
-        if (running)
-            startMatch(); // the buttons stay as a running match leaves them
+        static const QHash<QChar, Qt::Key> Keys{{u't', Qt::Key_Tab}, {u'b', Qt::Key_Backtab}, {u'r', Qt::Key_Right}, {u'l', Qt::Key_Left}};
+        if (running) { // the buttons as a running match leaves them; the timer stopped, no tick comes
+            open(Sample);
+            click(2);
+            part<QTimer>("Timer1")->stop();
+        }
         activate();
         part(QStringLiteral("Toolbar1_A"))->setFocus(Qt::TabFocusReason);
         QStringList visited;
@@ -93,9 +74,9 @@ private slots:
             visited << QApplication::focusWidget()->objectName().remove(QStringLiteral("Toolbar1_"));
         }
         QTEST(visited, "visited");
-        QTEST(int(m_window->partido().speed()), "speed");
+        // The speed picked is the option the focus was on last.
+        QCOMPARE(int(m_window->partido().speed()), visited.filter(QStringLiteral("Option")).last().back().digitValue());
     }
-
 };
 
 QTEST_MAIN(TestAccessibility)
