@@ -1,8 +1,8 @@
 #include "playback/playbackcontroller.h"
 #include "round/roundcontroller.h"
 
-#include <QFile>
-#include <QStringEncoder>
+#include "../support/reports.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,38 +26,26 @@ QString dump(const Chronicle &chronicle)
             const ChronicleEvent &e = chronicle.events().at(i);
             text += QStringLiteral("    %1 %2 %3-%4 %5\n")
                         .arg(QLatin1String(eventKinds[int(e.kind)]), e.away ? "visitante" : "local")
-                        .arg(e.homeGoals)
-                        .arg(e.awayGoals)
-                        .arg(e.text);
+                        .arg(e.homeGoals).arg(e.awayGoals).arg(e.text);
         }
     }
     return text;
 }
 
-// Plays as the user would, starting and continuing whenever the match stands.
-void playToEnd(PlaybackController &match)
+const QStringList Names{"arenales-penascal", "puerto_alcazar-vallehondo", "santa_olaya-torrealba"};
+
+// The chronicle of a sample as it is watched, in its golden file.
+QString golden(const QString &sample)
 {
-    for (int i = 0; i < 100000 && match.state() != PlaybackState::Finished; ++i)
-        match.state() == PlaybackState::Running ? match.tick() : match.start();
+    return QString::fromUtf8(reports::readFile(Data + sample + ".txt"));
 }
 
-QString watched(const QString &path)
+// A report of these narration lines, Juan Perez playing at home and Luis Gil away.
+QByteArray report(const QStringList &narration)
 {
-    PlaybackController match;
-    match.open(path);
-    playToEnd(match);
-    return dump(match.chronicle());
+    return reports::cp1252(QStringList{"LIGA", "Local (L) vs. Visitante (V) en Campo", "Comentarios"} + narration + QStringList{""}
+                           + reports::lineups({"Juan Perez"}, {"Luis Gil"}));
 }
-
-QByteArray cp1252(const QStringList &lines)
-{
-    return QStringEncoder("windows-1252")(lines.join("\r\n") + "\r\n");
-}
-
-const QStringList Lineups{"Alineaciones finales", "   Local",   "Nº Jugador",        "-- -------",
-                          "01 Juan Perez            DEL",       "",          "   Visitante",
-                          "Nº Jugador",             "-- -------", "01 Luis Gil              DEL",
-                          "",                       "Resumen del partido"};
 
 } // namespace
 
@@ -67,72 +55,45 @@ class TestChronicle : public QObject
 
     QTemporaryDir m_dir;
 
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return {};
-        return file.fileName();
-    }
-
 private slots:
     // Each sample whole: every block with its minute, continuation lines
-    // joined, and its goals, cards and substitutions with the score.
+    // joined, and its goals, cards and substitutions with the score. Skips
+    // play through the same ticks: the chronicle is the one watched.
     void sampleReport_data()
     {
         QTest::addColumn<QString>("sample");
-        QTest::newRow("Arenales - Peñascal") << "arenales-penascal";
-        QTest::newRow("Puerto Alcázar - Vallehondo") << "puerto_alcazar-vallehondo";
-        QTest::newRow("Santa Olaya - Torrealba") << "santa_olaya-torrealba";
+        QTest::addColumn<QList<SkipTarget>>("skips");
+        using T = SkipTarget;
+        QTest::newRow("Arenales - Peñascal") << Names[0] << QList<T>{};
+        QTest::newRow("Puerto Alcázar - Vallehondo") << Names[1] << QList<T>{};
+        QTest::newRow("Santa Olaya - Torrealba") << Names[2] << QList<T>{};
+        QTest::newRow("skipped goal by goal") << Names[0] << QList<T>{T::Goal, T::Goal, T::Goal, T::Goal, T::Goal, T::Goal};
+        QTest::newRow("skipped to half time, a goal, the end") << Names[0] << QList<T>{T::HalfTime, T::Goal, T::FullTime};
     }
 
     void sampleReport()
     {
         QFETCH(QString, sample);
-        const QString shown = watched(Samples + sample + ".txt");
-        QFile golden(Data + sample + ".txt");
-        if (qEnvironmentVariableIsSet("TEZMARO_WRITE_GOLDEN")) {
-            QVERIFY(golden.open(QIODevice::WriteOnly));
-            golden.write(shown.toUtf8());
-            return;
-        }
-        QVERIFY(golden.open(QIODevice::ReadOnly));
-        QCOMPARE(shown, QString::fromUtf8(golden.readAll()));
-    }
-
-    // Skips play through the same ticks: the chronicle is the one watched.
-    void sameAfterSkips_data()
-    {
-        QTest::addColumn<QList<SkipTarget>>("skips");
-        using T = SkipTarget;
-        QTest::newRow("to the end at once") << QList<T>{T::FullTime};
-        QTest::newRow("goal by goal") << QList<T>{T::Goal, T::Goal, T::Goal, T::Goal, T::Goal, T::Goal};
-        QTest::newRow("half time, a goal, the end") << QList<T>{T::HalfTime, T::Goal, T::FullTime};
-    }
-
-    void sameAfterSkips()
-    {
         QFETCH(QList<SkipTarget>, skips);
-        const QString path = Samples + "arenales-penascal.txt";
         PlaybackController match;
-        match.open(path);
+        match.open(Samples + sample + ".txt");
         for (SkipTarget target : skips) {
             match.skip(target);
             for (int i = 0; i < 7 && match.state() == PlaybackState::Running; ++i)
                 match.tick();
         }
-        playToEnd(match);
-        QCOMPARE(dump(match.chronicle()), watched(path));
+        reports::playUntil(match);
+        if (qEnvironmentVariableIsSet("TEZMARO_WRITE_GOLDEN"))
+            QVERIFY(reports::writeFile(Data + sample + ".txt", dump(match.chronicle()).toUtf8()));
+        QCOMPARE(dump(match.chronicle()), golden(sample));
     }
 
     // A round keeps each match's own chronicle, whichever is followed and
     // whenever the switch comes.
     void sameInARound()
     {
-        const QStringList paths{Samples + "arenales-penascal.txt", Samples + "puerto_alcazar-vallehondo.txt",
-                                Samples + "santa_olaya-torrealba.txt"};
         RoundController round;
-        QVERIFY(!round.open(paths));
+        QVERIFY(!round.open({Samples + Names[0] + ".txt", Samples + Names[1] + ".txt", Samples + Names[2] + ".txt"}));
         round.start();
         for (int step = 0; step < 5000 && !round.finished(); ++step) {
             if (step == 40 || step == 90)
@@ -141,7 +102,7 @@ private slots:
         }
         QVERIFY(round.finished());
         for (int row = 0; row < 3; ++row)
-            QCOMPARE(dump(round.match(row)->chronicle()), watched(paths.at(row)));
+            QCOMPARE(dump(round.match(row)->chronicle()), golden(Names[row]));
     }
 
     // What a block keeps of unusual narration.
@@ -169,11 +130,8 @@ private slots:
     {
         QFETCH(QStringList, narration);
         QFETCH(QString, expected);
-        const QString path = write(QTest::currentDataTag(), cp1252(QStringList{"LIGA", "Local (L) vs. Visitante (V) en Campo",
-                                                                   "Comentarios"} + narration + QStringList{""} + Lineups));
         PlaybackController match;
-        match.open(path);
-        playToEnd(match);
+        reports::playReport(match, reports::written(m_dir.filePath(QTest::currentDataTag()), report(narration)));
         QCOMPARE(dump(match.chronicle()), expected);
     }
 
@@ -185,8 +143,8 @@ private slots:
         for (int i = 0; i < 2000; ++i)
             narration << "        otra linea mas del mismo bloque";
         PlaybackController match;
-        match.open(write("hostile", cp1252(QStringList{"LIGA", "Local (L) vs. Visitante (V) en Campo"} + narration)));
-        playToEnd(match);
+        const QStringList header{"LIGA", "Local (L) vs. Visitante (V) en Campo"};
+        reports::playReport(match, reports::written(m_dir.filePath("hostile"), reports::cp1252(header + narration)));
         QCOMPARE(match.chronicle().entries().size(), 1);
         QCOMPARE(match.chronicle().entries().constFirst().text.size(), Chronicle::MaxTextLength);
     }
@@ -196,7 +154,6 @@ private slots:
     {
         PlaybackController match;
         match.open(Samples + "arenales-penascal.txt");
-        QCOMPARE(match.timeline().current(), 0);
         match.skip(SkipTarget::HalfTime);
         const Timeline line = match.timeline();
         QCOMPARE(line.length(), 90);
@@ -205,14 +162,9 @@ private slots:
         QCOMPARE(line.position(-3), 0.0);
         QCOMPARE(line.scorers(false), QStringList{"Lorenzo Bravo 8'"});
         QCOMPARE(line.scorers(true), QStringList{"Ernesto Valcárcel 22'"});
-        playToEnd(match);
+        reports::playUntil(match);
+        // Its events are the chronicle's, which the sample's golden file shows.
         QCOMPARE(match.timeline().current(), 90);
-        QStringList goals;
-        for (const ChronicleEvent &e : match.timeline().events()) {
-            if (e.kind == ChronicleEvent::Kind::Goal)
-                goals << QStringLiteral("%1%2 %3-%4").arg(e.minute).arg(e.away ? 'v' : 'l').arg(e.homeGoals).arg(e.awayGoals);
-        }
-        QCOMPARE(goals, (QStringList{"8l 1-0", "22v 1-1", "49l 2-1", "57v 2-2", "87l 3-2"}));
     }
 };
 
