@@ -226,6 +226,7 @@ private slots:
         QTest::newRow("[IMAGENFONDO] on the last line fails") << "[General]|[LETRABold]=1|[IMAGENFONDO]=a|" << "[LETRABold]=1, failed";
         // The first "=" was found by a 16-bit position.
         const QString equalsAt = "[General]|[COLORFONDO]=1|[LETRAName]" + QString(32767 - 12, u'x');
+        QTest::newRow("first = at position 32767 is read") << equalsAt + "=Arial|" << "[COLORFONDO]=1 [LETRAName]=Arial";
         QTest::newRow("first = at position 32768 fails") << equalsAt + "x=Arial|" << "[COLORFONDO]=1, failed";
         QTest::newRow("a one-line file fails") << "[General]|" << ", failed";
     }
